@@ -1,0 +1,84 @@
+#include "db/DataSource.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "db/StarterCatalogueHook.h"
+
+#ifndef REEDMERE_DATA_DIR
+#define REEDMERE_DATA_DIR "data"
+#endif
+
+namespace db {
+
+namespace fs = std::filesystem;
+
+fs::path embeddedDatabasePath() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    fs::path base;
+    if (xdg && *xdg) base = xdg;
+    else base = fs::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".local" / "share";
+    return base / "Reedmere" / "Reedmere.db";
+}
+
+fs::path shippedDataDir() { return fs::path(REEDMERE_DATA_DIR); }
+
+DataSourceChoice chooseDataSource() {
+    DataSourceChoice choice;
+    if (dataSourceExists("Reedmere")) {
+        choice.connectionString = "DSN=Reedmere";
+        choice.name = "Reedmere";
+        return choice;
+    }
+    choice.embedded = true;
+    choice.file = embeddedDatabasePath();
+    choice.connectionString = "DRIVER=SQLite3;Database=" + choice.file.string() + ";NoWCHAR=1;SyncPragma=NORMAL";
+    choice.name = choice.file.string();
+    return choice;
+}
+
+namespace {
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    if (!in) throw DbError("Cannot read " + p.string());
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+void createEmbeddedDatabase(const fs::path& file, bool withStarterCatalogue) {
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    fs::path partial = file;
+    partial += ".new";
+    fs::remove(partial, ec);
+    try {
+        Connection c;
+        c.open("DRIVER=SQLite3;Database=" + partial.string() + ";NoWCHAR=1");
+        Transaction t(c);
+        c.executeScript(readFile(shippedDataDir() / "schema" / "schema.sql"));
+        c.executeScript(readFile(shippedDataDir() / "schema" / "seed.sql"));
+        if (withStarterCatalogue) loadShippedStarterCatalogue(c);
+        t.commit();
+        c.close();
+    } catch (...) {
+        fs::remove(partial, ec);
+        throw;
+    }
+    fs::rename(partial, file);
+}
+
+void connect(Connection& c, const DataSourceChoice& source) {
+    try {
+        if (source.embedded && !fs::exists(source.file)) createEmbeddedDatabase(source.file);
+        c.open(source.connectionString);
+    } catch (const std::exception& e) {
+        throw DbError("Cannot connect to the data source " + source.name + ":\n" + e.what());
+    }
+}
+
+}  // namespace db

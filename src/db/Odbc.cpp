@@ -1,0 +1,384 @@
+#include "db/Odbc.h"
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <cstring>
+#include <strings.h>
+
+namespace db {
+
+namespace {
+
+std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
+    std::string text;
+    SQLCHAR state[8];
+    SQLCHAR message[2048];
+    SQLINTEGER native = 0;
+    SQLSMALLINT len = 0;
+    for (SQLSMALLINT i = 1;
+         SQLGetDiagRec(type, handle, i, state, &native, message, sizeof message, &len) == SQL_SUCCESS;
+         ++i) {
+        if (!text.empty()) text += "\n";
+        text += reinterpret_cast<char*>(message);
+    }
+    return text.empty() ? std::string("Unknown database error") : text;
+}
+
+void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const std::string& what) {
+    if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
+    std::string text = diagnostics(type, handle);
+    if (!what.empty()) text += "\n(" + what + ")";
+    throw DbError(text);
+}
+
+SQL_TIMESTAMP_STRUCT toOdbc(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    SQL_TIMESTAMP_STRUCT ts{};
+    ts.year = static_cast<SQLSMALLINT>(tm.tm_year + 1900);
+    ts.month = static_cast<SQLUSMALLINT>(tm.tm_mon + 1);
+    ts.day = static_cast<SQLUSMALLINT>(tm.tm_mday);
+    ts.hour = static_cast<SQLUSMALLINT>(tm.tm_hour);
+    ts.minute = static_cast<SQLUSMALLINT>(tm.tm_min);
+    ts.second = static_cast<SQLUSMALLINT>(tm.tm_sec);
+    ts.fraction = 0;
+    return ts;
+}
+
+std::time_t fromOdbc(const SQL_TIMESTAMP_STRUCT& ts) {
+    std::tm tm{};
+    tm.tm_year = ts.year - 1900;
+    tm.tm_mon = ts.month - 1;
+    tm.tm_mday = ts.day;
+    tm.tm_hour = ts.hour;
+    tm.tm_min = ts.minute;
+    tm.tm_sec = ts.second;
+    tm.tm_isdst = -1;
+    return std::mktime(&tm);
+}
+
+// Owns one statement handle.
+struct Statement {
+    SQLHSTMT h = SQL_NULL_HSTMT;
+    explicit Statement(SQLHDBC dbc) {
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &h)))
+            throw DbError(diagnostics(SQL_HANDLE_DBC, dbc));
+    }
+    ~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, h); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+};
+
+// Parameter buffers must outlive SQLExecute.
+struct BoundParams {
+    std::vector<SQLBIGINT> ints;
+    std::vector<std::string> texts;
+    std::vector<SQL_TIMESTAMP_STRUCT> stamps;
+    std::vector<SQLLEN> lens;
+
+    void bind(SQLHSTMT st, const std::vector<Value>& params) {
+        ints.reserve(params.size());
+        texts.reserve(params.size());
+        stamps.reserve(params.size());
+        lens.resize(params.size());
+        for (std::size_t i = 0; i < params.size(); ++i) {
+            SQLUSMALLINT n = static_cast<SQLUSMALLINT>(i + 1);
+            const Value& v = params[i];
+            SQLRETURN rc;
+            if (std::holds_alternative<std::int64_t>(v)) {
+                ints.push_back(std::get<std::int64_t>(v));
+                lens[i] = 0;
+                rc = SQLBindParameter(st, n, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
+                                      &ints.back(), 0, &lens[i]);
+            } else if (std::holds_alternative<std::string>(v)) {
+                texts.push_back(std::get<std::string>(v));
+                lens[i] = static_cast<SQLLEN>(texts.back().size());
+                SQLULEN col = texts.back().size() > 255 ? texts.back().size() : 255;
+                rc = SQLBindParameter(st, n, SQL_PARAM_INPUT, SQL_C_CHAR,
+                                      texts.back().size() > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR,
+                                      col, 0, const_cast<char*>(texts.back().data()),
+                                      static_cast<SQLLEN>(texts.back().size()), &lens[i]);
+            } else if (std::holds_alternative<Timestamp>(v) &&
+                       std::get<Timestamp>(v).seconds != 0) {
+                stamps.push_back(toOdbc(std::get<Timestamp>(v).seconds));
+                lens[i] = sizeof(SQL_TIMESTAMP_STRUCT);
+                rc = SQLBindParameter(st, n, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
+                                      SQL_TYPE_TIMESTAMP, 23, 3, &stamps.back(), 0, &lens[i]);
+            } else {
+                lens[i] = SQL_NULL_DATA;
+                rc = SQLBindParameter(st, n, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0,
+                                      nullptr, 0, &lens[i]);
+            }
+            check(rc, SQL_HANDLE_STMT, st, "");
+        }
+    }
+};
+
+// Reads one column of the current row with SQLGetData; long texts in chunks.
+Value readColumn(SQLHSTMT st, SQLUSMALLINT n, ColumnKind kind) {
+    SQLLEN ind = 0;
+    switch (kind) {
+    case ColumnKind::Integer: {
+        SQLBIGINT v = 0;
+        check(SQLGetData(st, n, SQL_C_SBIGINT, &v, 0, &ind), SQL_HANDLE_STMT, st, "");
+        if (ind == SQL_NULL_DATA) return std::monostate{};
+        return static_cast<std::int64_t>(v);
+    }
+    case ColumnKind::Date: {
+        SQL_TIMESTAMP_STRUCT ts{};
+        check(SQLGetData(st, n, SQL_C_TYPE_TIMESTAMP, &ts, sizeof ts, &ind), SQL_HANDLE_STMT, st, "");
+        if (ind == SQL_NULL_DATA) return std::monostate{};
+        return Timestamp{fromOdbc(ts)};
+    }
+    case ColumnKind::Text:
+    case ColumnKind::Memo: {
+        std::string out;
+        char buf[8192];
+        for (;;) {
+            SQLRETURN rc = SQLGetData(st, n, SQL_C_CHAR, buf, sizeof buf, &ind);
+            if (rc == SQL_NO_DATA) break;
+            check(rc, SQL_HANDLE_STMT, st, "");
+            if (ind == SQL_NULL_DATA) return std::monostate{};
+            if (rc == SQL_SUCCESS_WITH_INFO &&
+                (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf))) {
+                out.append(buf, sizeof buf - 1);
+                continue;
+            }
+            out.append(buf, static_cast<std::size_t>(ind));
+            break;
+        }
+        return out;
+    }
+    }
+    return std::monostate{};
+}
+
+// Column-wise block fetch for result sets without memo columns.
+constexpr SQLULEN kRowsetSize = 256;
+constexpr SQLLEN kTextBuffer = 1024;  // 255 characters of UTF-8 fit
+
+struct BlockColumn {
+    ColumnKind kind;
+    std::vector<char> data;
+    std::vector<SQLLEN> ind;
+    SQLLEN width = 0;
+};
+
+void fetchInBlocks(SQLHSTMT st, const std::vector<ColumnKind>& kinds,
+                   const std::function<void(std::vector<Value>&)>& onRow) {
+    SQLULEN fetched = 0;
+    check(SQLSetStmtAttr(st, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0),
+          SQL_HANDLE_STMT, st, "");
+    check(SQLSetStmtAttr(st, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kRowsetSize), 0),
+          SQL_HANDLE_STMT, st, "");
+    check(SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0), SQL_HANDLE_STMT, st, "");
+
+    std::vector<BlockColumn> cols(kinds.size());
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        BlockColumn& c = cols[i];
+        c.kind = kinds[i];
+        SQLSMALLINT ctype;
+        switch (c.kind) {
+        case ColumnKind::Integer: c.width = sizeof(SQLBIGINT); ctype = SQL_C_SBIGINT; break;
+        case ColumnKind::Date: c.width = sizeof(SQL_TIMESTAMP_STRUCT); ctype = SQL_C_TYPE_TIMESTAMP; break;
+        default: c.width = kTextBuffer; ctype = SQL_C_CHAR; break;
+        }
+        c.data.resize(static_cast<std::size_t>(c.width) * kRowsetSize);
+        c.ind.resize(kRowsetSize);
+        check(SQLBindCol(st, static_cast<SQLUSMALLINT>(i + 1), ctype, c.data.data(), c.width, c.ind.data()),
+              SQL_HANDLE_STMT, st, "");
+    }
+
+    std::vector<Value> row(kinds.size());
+    for (;;) {
+        SQLRETURN rc = SQLFetch(st);
+        if (rc == SQL_NO_DATA) break;
+        check(rc, SQL_HANDLE_STMT, st, "");
+        for (SQLULEN r = 0; r < fetched; ++r) {
+            for (std::size_t i = 0; i < cols.size(); ++i) {
+                const BlockColumn& c = cols[i];
+                SQLLEN ind = c.ind[r];
+                const char* p = c.data.data() + static_cast<std::size_t>(c.width) * r;
+                if (ind == SQL_NULL_DATA) {
+                    row[i] = std::monostate{};
+                    continue;
+                }
+                switch (c.kind) {
+                case ColumnKind::Integer: {
+                    SQLBIGINT v;
+                    std::memcpy(&v, p, sizeof v);
+                    row[i] = static_cast<std::int64_t>(v);
+                    break;
+                }
+                case ColumnKind::Date: {
+                    SQL_TIMESTAMP_STRUCT ts;
+                    std::memcpy(&ts, p, sizeof ts);
+                    row[i] = Timestamp{fromOdbc(ts)};
+                    break;
+                }
+                default: {
+                    SQLLEN n = ind < c.width ? ind : c.width - 1;
+                    row[i] = std::string(p, static_cast<std::size_t>(n < 0 ? 0 : n));
+                    break;
+                }
+                }
+            }
+            onRow(row);
+        }
+    }
+}
+
+}  // namespace
+
+struct Connection::Handles {
+    SQLHENV env = SQL_NULL_HENV;
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    bool connected = false;
+};
+
+Connection::Connection() : h_(std::make_unique<Handles>()) {
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &h_->env)))
+        throw DbError("Cannot initialise the ODBC driver manager");
+    SQLSetEnvAttr(h_->env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, h_->env, &h_->dbc)))
+        throw DbError(diagnostics(SQL_HANDLE_ENV, h_->env));
+}
+
+Connection::~Connection() {
+    close();
+    SQLFreeHandle(SQL_HANDLE_DBC, h_->dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, h_->env);
+}
+
+void Connection::open(const std::string& connectionString) {
+    close();
+    SQLCHAR out[1024];
+    SQLSMALLINT outLen = 0;
+    SQLRETURN rc = SQLDriverConnect(h_->dbc, nullptr,
+                                    reinterpret_cast<SQLCHAR*>(const_cast<char*>(connectionString.c_str())),
+                                    SQL_NTS, out, sizeof out, &outLen, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) throw DbError(diagnostics(SQL_HANDLE_DBC, h_->dbc));
+    h_->connected = true;
+
+    char name[128] = {0};
+    SQLSMALLINT len = 0;
+    SQLGetInfo(h_->dbc, SQL_DBMS_NAME, name, sizeof name, &len);
+    std::string dbms(name);
+    if (dbms.find("SQLite") != std::string::npos) engine_ = Engine::SQLite;
+    else if (dbms.find("PostgreSQL") != std::string::npos) engine_ = Engine::PostgreSQL;
+    else engine_ = Engine::Other;
+}
+
+void Connection::close() {
+    if (h_ && h_->connected) {
+        SQLDisconnect(h_->dbc);
+        h_->connected = false;
+    }
+}
+
+bool Connection::isOpen() const { return h_->connected; }
+
+void* Connection::nativeHandle() const { return h_->dbc; }
+
+void Connection::execute(const std::string& sql, const std::vector<Value>& params) {
+    Statement st(h_->dbc);
+    BoundParams bound;
+    check(SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS),
+          SQL_HANDLE_STMT, st.h, "");
+    bound.bind(st.h, params);
+    check(SQLExecute(st.h), SQL_HANDLE_STMT, st.h, "");
+}
+
+void Connection::executeScript(const std::string& script) {
+    std::string statement;
+    std::size_t pos = 0;
+    while (pos < script.size()) {
+        std::size_t end = script.find('\n', pos);
+        if (end == std::string::npos) end = script.size();
+        std::string line = script.substr(pos, end - pos);
+        pos = end + 1;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+            line.pop_back();
+        std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line.compare(first, 2, "--") == 0) continue;
+        statement += line;
+        statement += '\n';
+        if (line.back() == ';') {
+            statement.erase(statement.find_last_of(';'));
+            execute(statement);
+            statement.clear();
+        }
+    }
+    if (statement.find_first_not_of(" \t\n") != std::string::npos) execute(statement);
+}
+
+void Connection::query(const std::string& sql, const std::vector<ColumnKind>& kinds,
+                       const std::function<void(std::vector<Value>&)>& onRow,
+                       const std::vector<Value>& params) {
+    Statement st(h_->dbc);
+    BoundParams bound;
+    check(SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS),
+          SQL_HANDLE_STMT, st.h, sql);
+    bound.bind(st.h, params);
+    check(SQLExecute(st.h), SQL_HANDLE_STMT, st.h, sql);
+
+    bool hasMemo = false;
+    for (ColumnKind k : kinds) hasMemo = hasMemo || k == ColumnKind::Memo;
+    if (!hasMemo) {
+        fetchInBlocks(st.h, kinds, onRow);
+        return;
+    }
+    std::vector<Value> row(kinds.size());
+    for (;;) {
+        SQLRETURN rc = SQLFetch(st.h);
+        if (rc == SQL_NO_DATA) break;
+        check(rc, SQL_HANDLE_STMT, st.h, sql);
+        for (std::size_t i = 0; i < kinds.size(); ++i)
+            row[i] = readColumn(st.h, static_cast<SQLUSMALLINT>(i + 1), kinds[i]);
+        onRow(row);
+    }
+}
+
+std::int64_t Connection::lastInsertId() {
+    const char* sql = engine_ == Engine::PostgreSQL ? "SELECT lastval()" : "SELECT last_insert_rowid()";
+    std::int64_t id = 0;
+    query(sql, {ColumnKind::Integer}, [&](std::vector<Value>& row) {
+        if (std::holds_alternative<std::int64_t>(row[0])) id = std::get<std::int64_t>(row[0]);
+    });
+    return id;
+}
+
+void Connection::begin() {
+    check(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+          SQL_HANDLE_DBC, h_->dbc, "begin");
+}
+
+void Connection::commit() {
+    check(SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_COMMIT), SQL_HANDLE_DBC, h_->dbc, "commit");
+    SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+}
+
+void Connection::rollback() {
+    SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
+    SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+}
+
+bool dataSourceExists(const std::string& name) {
+    SQLHENV env = SQL_NULL_HENV;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) return false;
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    bool found = false;
+    SQLCHAR dsn[256];
+    SQLCHAR desc[256];
+    SQLSMALLINT dsnLen = 0, descLen = 0;
+    SQLUSMALLINT dir = SQL_FETCH_FIRST;
+    while (SQL_SUCCEEDED(SQLDataSources(env, dir, dsn, sizeof dsn, &dsnLen, desc, sizeof desc, &descLen))) {
+        dir = SQL_FETCH_NEXT;
+        if (strcasecmp(reinterpret_cast<char*>(dsn), name.c_str()) == 0) found = true;
+    }
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return found;
+}
+
+}  // namespace db

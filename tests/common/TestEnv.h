@@ -1,0 +1,41 @@
+// A private world for one test: a temporary home, settings store, data
+// folder and ODBC configuration, and a fresh database file built from the
+// shipped schema and seed.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "db/CFishesDoc.h"
+#include "db/DataSource.h"
+
+namespace testenv {
+
+class TempWorld {
+public:
+    // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and ODBCINI into a new temporary folder.
+    TempWorld();
+    ~TempWorld();
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path workDir() const { return root_ / "home" / "Fishes"; }
+    std::filesystem::path databaseFile() const { return db::embeddedDatabasePath(); }
+
+private:
+    std::filesystem::path root_;
+    std::string saved_[5];
+};
+
+// A world with a database (seed only, unless starter is true) and a created document.
+class DocWorld : public TempWorld {
+public:
+    explicit DocWorld(bool starter = false);
+    db::CFishesDoc doc;
+    db::Connection& conn() { return *doc.db; }
+    // Runs raw engine SQL on the document's connection.
+    void exec(const std::string& sql) { doc.db->execute(sql); }
+    // The first column of the first row of a query, as text ("" for none).
+    std::string scalar(const std::string& sql);
+};
+
+}  // namespace testenv
