@@ -1,5 +1,8 @@
 #include "common/TestEnv.h"
 
+#include <QSettings>
+#include <QString>
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -28,6 +31,9 @@ TempWorld::TempWorld() {
     setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
     setenv("ODBCINI", (root_ / "odbc.ini").c_str(), 1);
+    // Qt reads the settings location once per process; point it here for every world.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((root_ / "config").string()));
 }
 
 TempWorld::~TempWorld() {

@@ -20,6 +20,9 @@ public:
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path workDir() const { return root_ / "home" / "Fishes"; }
     std::filesystem::path databaseFile() const { return db::embeddedDatabasePath(); }
+    std::filesystem::path settingsFile() const {
+        return root_ / "config" / "Local AppWizard-Generated Applications" / "Reedmere.conf";
+    }
 
 private:
     std::filesystem::path root_;
