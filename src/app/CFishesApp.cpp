@@ -38,6 +38,7 @@ bool CFishesApp::InitInstance() {
         frame_->move(s->availableGeometry().center() - frame_->rect().center());
     frame_->show();
     frame_->repaint();
+    splash_->raise();  // stays in front until the view's first timer tick
     return true;
 }
 
