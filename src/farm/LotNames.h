@@ -1,0 +1,50 @@
+// The names the farm gives its lots: the species name (the Latin names of
+// the taxon and its ancestors up to the genus), the display name with the
+// lot's tokens, the parent name of spawning lines, and the list prefix of
+// each class.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+#include "db/Records.h"
+
+namespace farm {
+
+enum class LotKind { Fish, Plant, Crustacean, Unlisted };
+
+// By the taxon's Class column: 14 fishes, the four plant classes, 10420 crustaceans.
+LotKind lotKindOfClass(int classCode);
+// "" for fishes, "@ " for plants, "# " for crustaceans.
+std::string listPrefix(LotKind kind);
+
+// Looks taxa up by code through one record object, remembering each row read.
+class TaxonNames {
+public:
+    explicit TaxonNames(db::Fish& taxa) : taxa_(taxa) {}
+
+    // The taxon's Latin name preceded by its ancestors' while the ancestor just
+    // added is of a level that is not 0, below 512 and not 256.
+    std::string species(int taxon);
+    // The species name, then " (" + other + ")" when other is not empty.
+    std::string display(int taxon, const std::string& other);
+    // The species name and " (" + other + ")", brackets always.
+    std::string parent(int taxon, const std::string& other);
+    // The taxon's Class column (0 when there is no such taxon).
+    int classOf(int taxon);
+    // The taxon's level value (0 when there is no such taxon).
+    int levelOf(int taxon);
+
+private:
+    struct Row {
+        bool found = false;
+        std::string latName;
+        int level = 0, parent = 0, classCode = 0;
+    };
+    const Row& row(int taxon);
+
+    db::Fish& taxa_;
+    std::unordered_map<int, Row> rows_;
+};
+
+}  // namespace farm
