@@ -1,9 +1,10 @@
 #include "db/StarterCatalogueHook.h"
 
+#include "db/DataSource.h"
+#include "db/StarterCatalogue.h"
+
 namespace db {
 
-// The starter catalogue comes with its own loader; until it lands a new
-// database holds the seed alone.
-void loadShippedStarterCatalogue(Connection&) {}
+void loadShippedStarterCatalogue(Connection& c) { loadStarterCatalogue(c, shippedDataDir() / "catalogue"); }
 
 }  // namespace db
