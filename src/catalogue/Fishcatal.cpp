@@ -1,0 +1,224 @@
+#include "catalogue/Fishcatal.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalogue/CComboFind.h"
+#include "catalogue/CComboTaxon.h"
+#include "catalogue/CatalogueCommands.h"
+#include "catalogue/CatalogueEntry.h"
+#include "catalogue/CatalogueText.h"
+
+using namespace catalogue;
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QStringList pathTexts(const CatalogueRow& row) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(row.path.size()));
+    for (const Taxon& t : row.path) list << q(t.latName);
+    return list;
+}
+
+QStringList findTexts(const CatalogueRow& row) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(row.findTexts.size()));
+    for (const std::string& s : row.findTexts) list << q(s);
+    return list;
+}
+
+}  // namespace
+
+Fishcatal::Fishcatal(db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter,
+                     const ChooserRequest& request, QWidget* parent)
+    : QDialog(parent),
+      doc_(doc),
+      settings_(settings),
+      prompter_(prompter),
+      request_(request),
+      model_(doc, request.classCode, settings.Default_language) {
+    const int lang = settings.Default_language;
+    auto* layout = new QVBoxLayout(this);
+    auto* classLabel = new QLabel(q(request.classLabel), this);
+    QFont bold = classLabel->font();
+    bold.setBold(true);
+    classLabel->setFont(bold);
+    layout->addWidget(classLabel);
+    auto* host = new QWidget(this);
+    buildRows(host);
+    layout->addWidget(host);
+
+    auto* switches = new QHBoxLayout;
+    enableFind_ = new QCheckBox(q(catalogueText(kEnableFind, lang)), this);
+    commonNames_ = new QCheckBox(q(catalogueText(kCommonNames, lang)), this);
+    enableFind_->setChecked(settings.Find != 0);
+    commonNames_->setChecked(settings.Common_name != 0);
+    switches->addWidget(enableFind_);
+    switches->addWidget(commonNames_);
+    switches->addStretch();
+    stopReport_ = new QPushButton(QStringLiteral("Stop Report!"), this);
+    stopReport_->setEnabled(false);  // enabled while a survey runs
+    switches->addWidget(stopReport_);
+    layout->addLayout(switches);
+
+    fullName_ = new QLineEdit(this);
+    fullName_->setReadOnly(true);
+    layout->addWidget(fullName_);
+    synonyms_ = new QListWidget(this);
+    synonyms_->setMaximumHeight(90);
+    layout->addWidget(synonyms_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(enableFind_, &QCheckBox::toggled, this, &Fishcatal::findSwitched);
+    connect(commonNames_, &QCheckBox::toggled, this, &Fishcatal::findSwitched);
+
+    step([&] {
+        model_.show(request.startTaxon);
+        if (enableFind_->isChecked()) model_.fillFind(commonNames_->isChecked());
+    });
+    showFindRows();
+    resize(760, sizeHint().height());
+}
+
+Fishcatal::~Fishcatal() = default;
+
+void Fishcatal::buildRows(QWidget* host) {
+    auto* grid = new QGridLayout(host);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, 2);
+    for (const CatalogueRow& row : model_.rows()) {
+        int r = static_cast<int>(rows_.size());
+        RowWidgets w;
+        w.label = new QLabel(q(row.label), host);
+        if (row.layout.level == kGenusLevel) {
+            QFont f = w.label->font();
+            f.setBold(true);
+            w.label->setFont(f);
+        }
+        w.path = new CComboTaxon(settings_.Default_language, host);
+        w.counter = new QLabel(QStringLiteral("0"), host);
+        w.counter->setMinimumWidth(40);
+        w.counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        w.find = new CComboFind(host);
+        grid->addWidget(w.label, r, 0);
+        grid->addWidget(w.path, r, 1);
+        grid->addWidget(w.counter, r, 2);
+        grid->addWidget(w.find, r, 3);
+        connect(w.path, &QComboBox::activated, this, [this, r](int index) { choosePath(r, index); });
+        connect(w.find, &QComboBox::activated, this, [this, r](int index) { chooseFind(r, index); });
+        connect(w.path, &CComboTaxon::command, this, [this, r](int id) { runCommand(r, id); });
+        connect(w.path, &CComboTaxon::focused, this, [this, r] { commandRow_ = r; });
+        rows_.push_back(w);
+    }
+}
+
+template <class Step>
+void Fishcatal::step(Step&& s) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        s();
+    } catch (const db::DbError& e) {
+        QApplication::restoreOverrideCursor();
+        prompter_.tell(e.what(), platform::MessageKind::Error);
+        showRows();
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+    settings_.currentTaxon = model_.current().cod;
+    showRows();
+}
+
+void Fishcatal::choosePath(int row, int index) {
+    commandRow_ = row;
+    step([&] { model_.choosePath(row, index); });
+}
+
+void Fishcatal::chooseFind(int row, int index) {
+    if (index < 1) return;
+    step([&] { model_.chooseFind(row, index); });
+}
+
+void Fishcatal::findSwitched() {
+    settings_.Find = enableFind_->isChecked() ? 1 : 0;
+    settings_.Common_name = commonNames_->isChecked() ? 1 : 0;
+    refillFind();
+}
+
+void Fishcatal::refillFind() {
+    step([&] {
+        if (enableFind_->isChecked()) model_.fillFind(commonNames_->isChecked());
+        else model_.clearFind();
+    });
+    showFindRows();
+}
+
+void Fishcatal::showRows() {
+    const auto& rows = model_.rows();
+    for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
+        rows_[i].path->setEntries(pathTexts(rows[i]));
+        rows_[i].path->setCurrentIndex(rows[i].selected);
+        rows_[i].counter->setText(QString::number(rows[i].counter));
+    }
+    showNames();
+    updateCommands();
+}
+
+void Fishcatal::showFindRows() {
+    const auto& rows = model_.rows();
+    for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
+        rows_[i].find->setEntries(findTexts(rows[i]));
+        if (!rows[i].findTexts.empty()) rows_[i].find->setCurrentIndex(0);
+        rows_[i].counter->setText(QString::number(rows[i].counter));
+    }
+}
+
+void Fishcatal::showNames() {
+    setWindowTitle(q(model_.title(request_.title)));
+    fullName_->setText(q(model_.fullName()));
+    synonyms_->clear();
+    for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));
+}
+
+// Commands of later work stay in the menu, unavailable.
+void Fishcatal::updateCommands() {
+    for (RowWidgets& w : rows_) w.path->setActiveCommands({});
+}
+
+void Fishcatal::runCommand(int row, int id) {
+    commandRow_ = row;
+    (void)id;
+}
+
+std::optional<int> FishcatalChooser::choose(QWidget* parent, const ChooserRequest& request) {
+    Fishcatal dialog(doc_, settings_, prompter_, request, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.currentTaxon();
+}
+
+void openFishCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter) {
+    ChooserRequest request = fishCatalogueRequest(settings);
+    FishcatalChooser chooser(doc, settings, prompter);
+    if (std::optional<int> chosen = chooser.choose(parent, request)) rememberSelection(settings, request.classCode, *chosen);
+}
+
+void openClassCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter,
+                        int n) {
+    std::vector<Taxon> classes = menuClasses(doc);
+    if (n < 0 || n >= static_cast<int>(classes.size())) return;
+    ChooserRequest request = classCatalogueRequest(doc, settings, classes[static_cast<std::size_t>(n)]);
+    FishcatalChooser chooser(doc, settings, prompter);
+    if (std::optional<int> chosen = chooser.choose(parent, request)) rememberSelection(settings, request.classCode, *chosen);
+}
