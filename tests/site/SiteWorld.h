@@ -46,6 +46,11 @@ inline void writeBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
+// The template of the expected pages (the shipped one may change its style).
+constexpr const char* kTemplate =
+    "<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\r\n"
+    "</head>\r\n<body>\r\n</body>\r\n</html>\r\n";
+
 struct SiteWorld : testenv::DocWorld {
     platform::ScriptedPrompter prompter;
     site::SiteEnv env;
@@ -54,8 +59,7 @@ struct SiteWorld : testenv::DocWorld {
     SiteWorld() {
         fs::create_directories(workDir() / "Classes" / "Pisces" / "Images");
         fs::create_directories(workDir() / "Classes" / "Crustacea" / "Images");
-        fs::copy_file(fs::path(REEDMERE_DATA_DIR) / "site" / "blank.html", workDir() / "blank.html",
-                      fs::copy_options::overwrite_existing);
+        writeBytes(workDir() / "blank.html", kTemplate);
         env.workDir = workDir().string();
         env.wwwServer = "http://www.reedmere.org";
         env.eMail = "breeder@reedmere.org";

@@ -1,0 +1,426 @@
+#include "site/SpeciesPage.h"
+
+#include <optional>
+#include <vector>
+
+#include "catalogue/PackedField.h"
+#include "site/CardLists.h"
+#include "site/PlantCard.h"
+
+namespace site {
+
+namespace fs = std::filesystem;
+using catalogue::Taxon;
+
+LevelNames::LevelNames(db::CFishesDoc& doc) {
+    db::Classific& ranks = *doc.ranks;
+    const std::string filter = ranks.filter();
+    ranks.setFilter("");
+    ranks.requery();
+    for (; !ranks.isEOF(); ranks.moveNext()) names_[ranks.m_Number] = {ranks.m_Type, ranks.m_Type_rus};
+    ranks.setFilter(filter);
+    ranks.requery();
+}
+
+std::string LevelNames::english(std::int32_t level) const {
+    auto it = names_.find(level);
+    return it == names_.end() ? std::string() : it->second.first;
+}
+
+std::string LevelNames::label(std::int32_t level, int language) const {
+    auto it = names_.find(level);
+    if (it == names_.end()) return std::string();
+    return language == 1 && !it->second.second.empty() ? it->second.second : it->second.first;
+}
+
+namespace {
+
+// The author as a page shows it: none for an empty author and year, and
+// none for a class, whose Author holds its level-visibility string.
+std::string authorText(const Taxon& t) {
+    if (t.author == catalogue::kNoAuthor || t.classific == catalogue::kClassLevel) return std::string();
+    return t.author;
+}
+
+std::string authorAndCommon(db::CFishesDoc& doc, const Taxon& t) {
+    std::string s = authorText(t);
+    std::string common = catalogue::commonName(doc, t.cod, 0);
+    if (!common.empty()) s += " (" + common + ")";
+    return s;
+}
+
+bool allEmpty(const std::vector<std::string>& pieces) {
+    for (const std::string& p : pieces)
+        if (!p.empty()) return false;
+    return true;
+}
+
+// The non-empty water pieces with their units, joined by ", ".
+std::string waterLine(const std::vector<std::string>& pieces, int count) {
+    static const char* const kUnits[5] = {"°C", " pH", " dGh", " dKh", " ‰"};
+    std::string line;
+    for (int i = 0; i < count && i < static_cast<int>(pieces.size()); ++i) {
+        if (pieces[i].empty()) continue;
+        if (!line.empty()) line += ", ";
+        line += pieces[i] + kUnits[i];
+    }
+    return line;
+}
+
+// A habitat code as the card stores it; anything else is no code at all.
+std::optional<std::uint32_t> habitatCode(const std::string& token) {
+    if (token.empty() || token.size() > 9) return std::nullopt;
+    std::uint32_t n = 0;
+    for (char c : token) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return n;
+}
+
+struct LinkRow {
+    std::string http, email, ftp, name;
+};
+
+std::vector<LinkRow> linksOf(db::CFishesDoc& doc, std::int32_t cod, int type) {
+    db::Links& l = *doc.links;
+    l.setFilter("Of_fish=" + std::to_string(cod) + " AND Type=" + std::to_string(type));
+    l.requery();
+    std::vector<LinkRow> rows;
+    for (; !l.isEOF(); l.moveNext()) rows.push_back({l.m_HTTP, l.m_E_mail, l.m_FTP, l.m_Name});
+    return rows;
+}
+
+std::string linkEntry(const LinkRow& l) {
+    std::string s;
+    if (!l.http.empty() && l.http != "http://")
+        s = "<font color=\"#008000\"><b><a href=\"" + l.http + "\">" + l.name + "</a></b></font>\n";
+    else
+        s = "<font color=\"#008000\"><b>" + l.name + "</b></font>\n";
+    if (!l.email.empty())
+        s += "(<font color=\"#008000\"><b><a href=\"mailto:" + l.email + "\">e-mail</a></b></font>)\n";
+    if (!l.ftp.empty() && l.ftp != "ftp://")
+        s += "(<font color=\"#008000\"><b><a href=\"" + l.ftp + "\">FTP</a></b></font>)\n";
+    return s;
+}
+
+std::string rowHead(const std::string& caption) {
+    return "<tr>\n<td width=\"20%\"><font color=\"#00F0F0\" size=\"4\"><b><i>" + caption +
+           "</i></b></font></td>\n<td width=\"80%\">\n";
+}
+
+// Items of a conditions row: "<br>\n" before each but the first.
+struct Items {
+    std::string& s;
+    bool first = true;
+    void add(const std::string& item) {
+        if (!first) s += "<br>\n";
+        s += item;
+        first = false;
+    }
+};
+
+std::string item(const std::string& head, const std::string& value) {
+    return "<font color=\"#008000\" size=\"2\"><b>" + head + ": </b></font>" + value + "\n";
+}
+std::string linkedItem(const std::string& page, const std::string& head, const std::string& value) {
+    return item("<a href=\"../../Other/" + page + ".html\">" + head + "</a>", value);
+}
+
+struct StageRow {
+    const Stage* stage;
+    std::string size;
+};
+
+}  // namespace
+
+std::string pageNameLine(db::CFishesDoc& doc, const Taxon& t) { return t.latName + " " + authorAndCommon(doc, t); }
+
+// The card of either group: its stage sizes and habitats.
+struct SpeciesPages::Body {
+    bool hasCard = false;
+    std::vector<StageRow> stages;
+    std::string habitat;
+};
+
+SpeciesPages::SpeciesPages(db::CFishesDoc& doc, const SiteEnv& env) : doc_(doc), env_(env), levels_(doc) {}
+SpeciesPages::~SpeciesPages() = default;
+
+std::string SpeciesPages::classDirectory(const Taxon& t) {
+    std::int32_t classCode = t.classific == catalogue::kClassLevel ? t.cod : t.classCode;
+    auto it = classDirs_.find(classCode);
+    if (it != classDirs_.end()) return it->second;
+    std::string dir = catalogue::classDirectory(doc_, t);
+    classDirs_[classCode] = dir;
+    return dir;
+}
+
+fs::path SpeciesPages::pagePath(const Taxon& t) {
+    std::string dir = classDirectory(t);
+    if (dir.empty()) return fs::path();
+    return env_.path(dir + "\\m" + std::to_string(t.cod) + ".html");
+}
+
+PictureIndex& SpeciesPages::picturesOf(const std::string& classDir) {
+    std::unique_ptr<PictureIndex>& index = pictures_[classDir];
+    if (!index) index = std::make_unique<PictureIndex>(env_.path(classDir + "\\Images"));
+    return *index;
+}
+
+bool SpeciesPages::rewriteIfExists(std::int32_t cod) {
+    std::optional<Taxon> t = catalogue::findTaxon(doc_, cod);
+    if (!t) return false;
+    fs::path page = pagePath(*t);
+    std::error_code ec;
+    if (page.empty() || !fs::exists(page, ec)) return false;
+    return write(cod);
+}
+
+bool SpeciesPages::write(std::int32_t cod, const std::string& levelLabel) {
+    std::optional<Taxon> found = catalogue::findTaxon(doc_, cod);
+    if (!found) return false;
+    const Taxon taxon = *found;
+    const fs::path output = pagePath(taxon);
+    if (output.empty()) return false;
+    const Group group = taxon.classCode == catalogue::kFishClass ? Group::Animal : Group::Plant;
+    const std::string level = levelLabel.empty() ? levels_.label(taxon.classific, env_.language) : levelLabel;
+    const std::string title = "<title>" + level + " " + taxon.latName + "</title>\n";
+    // The body is read inside the writer: nothing is read or changed for a page that cannot be written.
+    return writePage(env_, output, title, PageKind::ClassPage,
+                     [&](PageOut& out) { out.write(bodyOf(taxon, group, level)); });
+}
+
+std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::string& level) {
+    PictureIndex& pictures = picturesOf(classDirectory(taxon));
+
+    // Parent, children and synonyms, copied out before the names are looked up.
+    std::optional<Taxon> parent = taxon.ofCod != 0 ? catalogue::findTaxon(doc_, taxon.ofCod) : std::nullopt;
+    std::vector<Taxon> children, synonyms;
+    {
+        db::Fish& rows = *doc_.taxa2;
+        rows.setFilter("Of_cod=" + std::to_string(taxon.cod));
+        rows.requery();
+        for (; !rows.isEOF(); rows.moveNext()) {
+            if (rows.m_Classific < catalogue::kSynonymOffset) children.push_back(catalogue::taxonOf(rows));
+            else if (catalogue::isSynonym(rows.m_Classific)) synonyms.push_back(catalogue::taxonOf(rows));
+        }
+    }
+
+    std::string s;
+    s.reserve(8192);
+    s += "<font color=\"#00FF00\" size=\"6\"><em><strong>" + level + "</strong></em></font>\n";
+    s += "<font color=\"#C0C0C0\" size=\"6\"><strong>" + taxon.latName + "</strong></font><br>\n";
+    s += "<font color=\"#808080\" size=\"5\"><strong>" + authorAndCommon(doc_, taxon) + "</strong></font>\n";
+    s += "</p>\n<p>\n";
+    s += "<table border=\"3\" width=\"100%\" cellspacing=\"0\" cellpadding=\"2\" bordercolorlight=\"#FFFFFF\" "
+         "bordercolordark=\"#008000\" bordercolor=\"#C0C0C0\">\n";
+
+    auto picture = [&](const Taxon& t, const char* width) {
+        std::optional<std::string> name = pictures.representative(group, t.cod);
+        if (!name) return;
+        const std::string r = "Images\\" + *name;
+        s += "<a href=\"" + r + "\"><img src=\"" + r + "\" width=\"" + width + "\" alt=\"" + t.latName +
+             "\" align=\"center\"></a>\n";
+    };
+
+    // Parent and children.
+    s += "<tr>\n<td width=\"34%\"><strong><font color=\"#00FF00\" size=\"3\">" +
+         (parent ? levels_.english(parent->classific) : std::string()) + "\n";
+    if (parent) {
+        picture(*parent, "30%");
+        s += "<a href=\"m" + std::to_string(parent->cod) + ".html\">" + pageNameLine(doc_, *parent) + "</a>";
+    }
+    s += "</font></strong>\n</td>\n<td width=\"66%\">\n";
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const Taxon& c = children[i];
+        if (i) s += "<br>\n";
+        s += "<strong><font color=\"#00FF00\" size=\"3\">" + levels_.english(c.classific) + "\n";
+        picture(c, "20%");
+        s += "<a href=\"m" + std::to_string(c.cod) + ".html\">" + pageNameLine(doc_, c) + "</a></font></strong>\n";
+    }
+    s += "</tr>\n";
+
+    if (!synonyms.empty()) {
+        s += "<tr>\n<td width=\"20%\"><font color=\"#00F0F0\" size=\"4\"><b><i>Synonyms:</i></b></font></td>\n";
+        s += "<td width=\"80%\">\n";
+        for (std::size_t i = 0; i < synonyms.size(); ++i) {
+            if (i) s += "<br>\n";
+            s += "<strong><font color=\"#00FF00\" size=\"3\">" + pageNameLine(doc_, synonyms[i]) + "</font></strong>\n";
+        }
+        s += "</tr>\n";
+    }
+
+    // The card: stage sizes, habitats and the conditions rows of its group.
+    Body card;
+    std::string conditions;
+    if (group == Group::Animal) {
+        db::Fishes& f = *doc_.animalCards;
+        f.setFilter("Of_fish=" + std::to_string(taxon.cod));
+        f.requery();
+        if (!f.isEOF()) {
+            card.hasCard = true;
+            const std::vector<Stage>& st = stagesOf(Group::Animal);
+            const std::string sizes[5] = {f.m_M_len, f.m_F_len, f.m_J_len, f.m_Fr_len, f.m_Egg_size};
+            for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], sizes[i]});
+            card.habitat = f.m_Habitat;
+
+            std::vector<std::string> keep = catalogue::unpack(f.m_Keep_cond, catalogue::kKeepFields);
+            if (!f.m_Forage.empty() || !allEmpty(keep)) {
+                conditions += rowHead("Conditions of keeping:");
+                Items items{conditions};
+                if (!f.m_Forage.empty()) items.add(linkedItem("forage", "Forage", f.m_Forage));
+                std::string water = waterLine(keep, 5);
+                if (!water.empty()) items.add(linkedItem("water", "Water", water));
+                if (!keep[5].empty()) items.add(linkedItem("tank", "Minimal tank volume", keep[5] + " liters"));
+                if (!keep[6].empty()) items.add(linkedItem("waterch", "Water changing", keep[6]));
+                conditions += "</tr>\n";
+            }
+            std::vector<std::string> spawn = catalogue::unpack(f.m_Spawn_cond, catalogue::kSpawnFields);
+            if (!f.m_Forage_fr.empty() || !allEmpty(spawn)) {
+                conditions += rowHead("Conditions of spawning:");
+                Items items{conditions};
+                if (!f.m_Forage_fr.empty()) items.add(linkedItem("forage", "First food", f.m_Forage_fr));
+                std::string water = waterLine(spawn, 5);
+                if (!water.empty()) items.add(linkedItem("water", "Water", water));
+                if (!spawn[5].empty()) items.add(linkedItem("tank", "Minimal tank volume", spawn[5] + " liters"));
+                if (!spawn[6].empty()) items.add(item("Season", seasonPiece(spawn[6])));
+                if (!spawn[7].empty()) items.add(linkedItem("substrat", "Substrat", substratePiece(spawn[7])));
+                if (!spawn[8].empty()) items.add(linkedItem("push", "To encourage spawning", spawn[8]));
+                conditions += "</tr>\n";
+            }
+            const long long sum = static_cast<long long>(f.m_Egg_quant) + f.m_Egg_term + f.m_Fr_perc + f.m_Fr_term;
+            if (sum > 0) {
+                conditions += rowHead("Reproduction:");
+                Items items{conditions};
+                if (f.m_Egg_quant > 0)
+                    items.add(linkedItem("eggs", "Number of eggs", std::to_string(f.m_Egg_quant) + " ones"));
+                if (f.m_Egg_term > 0)
+                    items.add(linkedItem("eggs", "Eggs incubation's term", std::to_string(f.m_Egg_term) + " days"));
+                if (f.m_Fr_perc > 0)
+                    items.add(linkedItem("larvas", "Percent of larvas", std::to_string(f.m_Fr_perc) + "%"));
+                if (f.m_Fr_term > 0)
+                    items.add(linkedItem("larvas", "Term from larva to fry", std::to_string(f.m_Fr_term) + " days"));
+                conditions += "</tr>\n";
+            }
+        }
+    } else {
+        db::Plants& p = *doc_.plantCards;
+        p.setFilter("Of_cod=" + std::to_string(taxon.cod));
+        p.requery();
+        if (!p.isEOF()) {
+            card.hasCard = true;
+            const std::vector<Stage>& st = stagesOf(Group::Plant);
+            const std::string sizes[4] = {p.m_Height, p.m_Spr_size, p.m_Fl_size, p.m_Seed_size};
+            for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], sizes[i]});
+            card.habitat = p.m_Habitat;
+
+            std::vector<std::string> keep = catalogue::unpack(p.m_Keep_cond, kPlantKeepFields);
+            keep.resize(kPlantWaterPieces);
+            if (!p.m_Substrat.empty() || !allEmpty(keep)) {
+                conditions += rowHead("Conditions of keeping:");
+                Items items{conditions};
+                if (!p.m_Substrat.empty()) items.add(linkedItem("substrat", "Substrat", p.m_Substrat));
+                std::string water = waterLine(keep, kPlantWaterPieces);
+                if (!water.empty()) items.add(item("Condition", water));
+                conditions += "</tr>\n";
+            }
+        }
+    }
+
+    if (card.hasCard) {
+        for (const StageRow& row : card.stages) {
+            std::vector<std::string> files = pictures.pictures(row.stage->letter, taxon.cod);
+            if (files.empty() && row.size.empty()) continue;
+            s += "<tr>\n<td width=\"20%\"><font color=\"#00F0F0\" size=\"4\"><b><i>" + std::string(row.stage->caption) +
+                 "</i></b></font>";
+            if (!row.size.empty()) s += " upto " + row.size + " mm";
+            s += "</td>\n<td width=\"80%\">\n";
+            for (const std::string& name : files) {
+                const std::string r = "Images\\" + name;
+                s += "<a href=\"" + r + "\"><img src=\"" + r + "\" width=\"24%\" alt=\"" + row.stage->caption +
+                     "\"></a>\n";
+            }
+            s += "</td>\n</tr>\n";
+        }
+
+        if (!card.habitat.empty()) {
+            s += rowHead("Natural habitat:");
+            std::string kept;
+            bool anyWritten = false;
+            std::size_t start = 0;
+            while (start <= card.habitat.size()) {
+                std::size_t comma = card.habitat.find(',', start);
+                if (comma == std::string::npos) comma = card.habitat.size();
+                const std::string token = card.habitat.substr(start, comma - start);
+                start = comma + 1;
+                std::optional<std::uint32_t> code = habitatCode(token);
+                std::string name;
+                bool exists = false;
+                if (code) {
+                    db::Habitat& h = *doc_.habitats;
+                    h.setFilter("Cod=" + std::to_string(*code));
+                    h.requery();
+                    if (!h.isEOF()) {
+                        exists = true;
+                        name = h.m_Name;
+                    }
+                }
+                if (!exists) continue;
+                if (!kept.empty()) kept += ",";
+                kept += token;
+                if (anyWritten) s += "<br>";
+                s += "<strong><font color=\"#00FF00\" face=\"Times New Roman\"><a href=\"../../Other/" + name +
+                     ".html\">\n" + name + "</a></font></strong>\n";
+                anyWritten = true;
+            }
+            s += "</tr>\n";
+            if (kept != card.habitat) {
+                // A habitat deleted since the card was made: the card forgets it.
+                if (group == Group::Animal) {
+                    db::Fishes& f = *doc_.animalCards;
+                    f.edit();
+                    f.m_Habitat = kept;
+                    f.update();
+                } else {
+                    db::Plants& p = *doc_.plantCards;
+                    p.edit();
+                    p.m_Habitat = kept;
+                    p.update();
+                }
+            }
+        }
+
+        db::CDescr& d = *doc_.descriptions;
+        d.setFilter("Of_fish=" + std::to_string(taxon.cod) + " AND Language=" + std::to_string(env_.language));
+        d.requery();
+        if (!d.isEOF() && !d.m_Text.empty()) s += rowHead("Description:") + d.m_Text + "\n</tr>\n";
+
+        s += conditions;
+    }
+
+    // Links, the survey image and the persons responsible.
+    const std::string own = "<font color=\"#008000\"><b><a href=\"" + env_.wwwServer +
+                            "\">Ivo Marsk</a></b></font>\n(<font color=\"#008000\"><b><a href=\"mailto:" +
+                            env_.eMail + "\">e-mail</a></b></font>)\n";
+    s += rowHead("Links:") + own;
+    for (const LinkRow& l : linksOf(doc_, taxon.cod, 0)) s += "<br>\n" + linkEntry(l);
+    s += "</tr>\n</table>\n";
+
+    const std::string survey =
+        taxon.classific == catalogue::kFamilyLevel ? "s" + std::to_string(taxon.cod) + ".html" : "survey.html";
+    s += "<p align=\"center\"><a href=\"" + survey +
+         "\"><img src=\"../../survey.jpg\" border=\"0\" alt=\"Taxonomy survey\"></a><br>\n";
+
+    s += "<hr>\n<font color=\"#C0C0C0\" size=\"4\"><b>Responsible for the information is the member of Project "
+         "support Committee:</b></font><br>\n";
+    std::vector<LinkRow> persons = linksOf(doc_, taxon.cod, 1);
+    if (persons.empty()) s += own;
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        if (i) s += "<br>\n";
+        s += linkEntry(persons[i]);
+    }
+
+    return s;
+}
+
+}  // namespace site
