@@ -26,8 +26,10 @@ void closeOnSignals(CFishesApp& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, [&app]() {
         char c;
         [[maybe_unused]] ssize_t n = ::read(signalPipe[0], &c, 1);
+        // Closing every window also ends a modal message box of a failed start-up.
+        QApplication::closeAllWindows();
         if (app.mainFrame()) app.mainFrame()->close();
-        QApplication::quit();
+        QApplication::exit(0);
     });
     struct sigaction sa {};
     sa.sa_handler = onSignal;
