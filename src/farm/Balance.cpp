@@ -4,6 +4,7 @@
 
 #include "db/Dates.h"
 #include "farm/FieldText.h"
+#include "farm/Incubator.h"
 #include "farm/LotNames.h"
 #include "farm/TankBook.h"
 
@@ -11,7 +12,6 @@ namespace farm {
 
 namespace {
 
-constexpr const char* kOpenSpawnings = "Fries_out=0 AND Date_fries>#01/01/1980#";
 
 std::string countAndSum(std::int64_t count, std::int64_t cents) {
     return std::to_string(count) + "(" + dollars(cents) + ")";
