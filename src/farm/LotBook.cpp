@@ -140,6 +140,10 @@ void LotBook::rebuild() {
     lines_.clear();
     total_ = 0;
     TaxonNames names(*doc_.taxa);
+    std::vector<int> taxa;
+    for (; !r.isEOF(); r.moveNext()) taxa.push_back(r.m_Of_fish);
+    names.prefetch(std::move(taxa));
+    r.moveFirst();
     for (std::size_t row = 0; !r.isEOF(); r.moveNext(), ++row) {
         LotKind kind = lotKindOfClass(names.classOf(r.m_Of_fish));
         if (kind == LotKind::Unlisted) continue;

@@ -1,5 +1,7 @@
 #include "farm/LotNames.h"
 
+#include <algorithm>
+
 namespace farm {
 
 LotKind lotKindOfClass(int classCode) {
@@ -38,6 +40,46 @@ const TaxonNames::Row& TaxonNames::row(int taxon) {
     return rows_.emplace(taxon, r).first->second;
 }
 
+namespace {
+
+// An ancestor whose own ancestor joins the name.
+bool climbsPast(int level) { return level != 0 && level < 512 && level != 256; }
+
+}  // namespace
+
+void TaxonNames::load(const std::vector<int>& codes) {
+    constexpr std::size_t kChunk = 500;
+    for (std::size_t from = 0; from < codes.size(); from += kChunk) {
+        std::string list;
+        for (std::size_t i = from; i < codes.size() && i < from + kChunk; ++i) {
+            if (!list.empty()) list += ",";
+            list += std::to_string(codes[i]);
+            rows_.emplace(codes[i], Row{});
+        }
+        taxa_.setFilter("Cod IN (" + list + ")");
+        taxa_.requery();
+        for (; !taxa_.isEOF(); taxa_.moveNext())
+            rows_[taxa_.m_Cod] = Row{true, taxa_.m_Lat_name, taxa_.m_Classific, taxa_.m_Of_cod, taxa_.m_Class};
+    }
+}
+
+void TaxonNames::prefetch(std::vector<int> wanted) {
+    for (int round = 0; round < 64 && !wanted.empty(); ++round) {
+        std::vector<int> missing;
+        for (int c : wanted)
+            if (!rows_.count(c)) missing.push_back(c);
+        std::sort(missing.begin(), missing.end());
+        missing.erase(std::unique(missing.begin(), missing.end()), missing.end());
+        load(missing);
+        std::vector<int> next;
+        for (int c : wanted) {
+            const Row& r = rows_[c];
+            if (r.found && r.parent != 0 && (round == 0 || climbsPast(r.level))) next.push_back(r.parent);
+        }
+        wanted = std::move(next);
+    }
+}
+
 std::string TaxonNames::species(int taxon) {
     std::string name = row(taxon).latName;
     int ancestor = row(taxon).parent;
@@ -46,7 +88,7 @@ std::string TaxonNames::species(int taxon) {
         const Row& up = row(ancestor);
         if (!up.found) break;
         name = up.latName + " " + name;
-        if (up.level == 0 || up.level >= 512 || up.level == 256) break;
+        if (!climbsPast(up.level)) break;
         ancestor = up.parent;
     }
     return name;

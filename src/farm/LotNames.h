@@ -6,6 +6,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "db/Records.h"
 
@@ -34,6 +35,8 @@ public:
     int classOf(int taxon);
     // The taxon's level value (0 when there is no such taxon).
     int levelOf(int taxon);
+    // Reads the taxa and the ancestors their names need in a few queries.
+    void prefetch(std::vector<int> taxa);
 
 private:
     struct Row {
@@ -42,6 +45,7 @@ private:
         int level = 0, parent = 0, classCode = 0;
     };
     const Row& row(int taxon);
+    void load(const std::vector<int>& codes);
 
     db::Fish& taxa_;
     std::unordered_map<int, Row> rows_;
