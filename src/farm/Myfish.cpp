@@ -345,6 +345,11 @@ void Myfish::bindFields() {
     date(diedDate_, true, &db::My_Fish::m_Date_dye);
     date(giftedDate_, true, &db::My_Fish::m_Date_gift);
     date(soldDate_, true, &db::My_Fish::m_Date_sale);
+    for (QLineEdit* e : {diedDate_, giftedDate_, soldDate_}) {
+        connect(e, &QLineEdit::editingFinished, this, [e] {
+            if (e->text().trimmed() == "01.01.1980") e->clear();
+        });
+    }
 }
 
 void Myfish::fillCombo(std::optional<int> tank) { fillCombo(tank, -1); }

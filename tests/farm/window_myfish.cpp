@@ -164,8 +164,12 @@ private slots:
 
         type(edit(d.get(), "diedDate"), "02.03.2026");
         QCOMPARE(w.lotColumn(late, "Date_dye"), std::string("2026-03-02 00:00:00.000"));
-        type(edit(d.get(), "diedDate"), "");
+        type(edit(d.get(), "diedDate"), "01.01.1980");
         QCOMPARE(w.lotColumn(late, "Date_dye"), std::string("1980-01-01 00:00:00.000"));
+        QCOMPARE(edit(d.get(), "diedDate")->text(), QString(""));
+        type(edit(d.get(), "giftedDate"), "04.03.2026");
+        type(edit(d.get(), "giftedDate"), "");
+        QCOMPARE(w.lotColumn(late, "Date_gift"), std::string("1980-01-01 00:00:00.000"));
         type(edit(d.get(), "arrived"), "31.02.20");
         QCOMPARE(w.prompter.lastText(), std::string(farm::kDateMessage));
         QCOMPARE(w.lotColumn(late, "Date_mf"), std::string("2026-03-01 00:00:00.000"));
