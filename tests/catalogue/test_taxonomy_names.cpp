@@ -2,32 +2,19 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/Taxonomy.h"
+#include "TestTaxa.h"
 #include "common/TestEnv.h"
 
 using namespace catalogue;
 
+using testtaxa::addCommon;
+
 namespace {
 
+// Author before level reads like a catalogue line.
 std::int32_t addTaxon(db::CFishesDoc& doc, const std::string& name, const std::string& author, std::int32_t level,
                       std::int32_t parent, std::int32_t cls = 14) {
-    db::Fish& t = *doc.taxa;
-    t.addNew();
-    t.m_Lat_name = name;
-    t.m_Author = author;
-    t.m_Classific = level;
-    t.m_Of_cod = parent;
-    t.m_Class = cls;
-    t.update();
-    return static_cast<std::int32_t>(t.lastInsertedKey());
-}
-
-void addCommon(db::CFishesDoc& doc, std::int32_t cod, const std::string& name, int language) {
-    db::Common& c = *doc.commonNames;
-    c.addNew();
-    c.m_Of_fish = cod;
-    c.m_Name = name;
-    c.m_Language = language;
-    c.update();
+    return testtaxa::addTaxon(doc, name, level, parent, cls, author);
 }
 
 }  // namespace
