@@ -140,7 +140,7 @@ CREATE TABLE "Common" (
   "Language" INTEGER CHECK ("Language" BETWEEN 0 AND 255),
   "Row_id"   INTEGER PRIMARY KEY AUTOINCREMENT
 );
-CREATE INDEX "Common_Of_fish" ON "Common" ("Of_fish", "Language");
+CREATE INDEX "Common_Of_fish" ON "Common" ("Of_fish", "Language", "Name");
 CREATE INDEX "Common_Language" ON "Common" ("Language", "Name");
 CREATE INDEX "Common_Name" ON "Common" ("Name");
 
