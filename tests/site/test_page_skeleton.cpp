@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "SiteWorld.h"
 #include "platform/ProcessStart.h"
 

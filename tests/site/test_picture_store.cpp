@@ -1,5 +1,7 @@
 // The picture store on disk: imports, deletes, exchanges and moves keep the
 // order letters without gaps; the preview page; the stage sizes of the cards.
+#include <gtest/gtest.h>
+
 #include "SiteWorld.h"
 #include "site/PictureStore.h"
 #include "site/PlantCard.h"

@@ -1,5 +1,7 @@
 // The plant page of every class but the fishes, and the page commands of
 // the catalogue.
+#include <gtest/gtest.h>
+
 #include "SiteWorld.h"
 #include "app/Settings.h"
 #include "site/SpeciesPage.h"

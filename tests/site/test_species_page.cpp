@@ -1,5 +1,7 @@
 // Species pages of the fish class and of the other classes, compared whole
 // against the expected pages.
+#include <gtest/gtest.h>
+
 #include "SiteWorld.h"
 #include "site/SpeciesPage.h"
 
