@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/CComboFind.h"
+#include "catalogue/CProperties.h"
 #include "catalogue/CComboTaxon.h"
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueEntry.h"
@@ -192,14 +193,27 @@ void Fishcatal::showNames() {
     for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));
 }
 
-// Commands of later work stay in the menu, unavailable.
+// The card of an animal taxon is what acts so far; the other commands stay
+// in the menu, unavailable.
 void Fishcatal::updateCommands() {
-    for (RowWidgets& w : rows_) w.path->setActiveCommands({});
+    const auto& rows = model_.rows();
+    for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
+        bool animal = model_.classCode() == kFishClass && rows[i].selected >= 0;
+        rows_[i].path->setActiveCommands(animal ? std::set<int>{kCmdEditInfo} : std::set<int>{});
+    }
 }
 
 void Fishcatal::runCommand(int row, int id) {
     commandRow_ = row;
-    (void)id;
+    const CatalogueRow& r = model_.rows()[static_cast<std::size_t>(row)];
+    if (id != kCmdEditInfo || r.selected < 0 || model_.classCode() != kFishClass) return;
+    const Taxon& taxon = r.path[static_cast<std::size_t>(r.selected)];
+    try {
+        CProperties sheet(doc_, settings_, prompter_, taxon.cod, r.label, this);
+        sheet.exec();
+    } catch (const db::DbError& e) {
+        prompter_.tell(e.what(), platform::MessageKind::Error);
+    }
 }
 
 std::optional<int> FishcatalChooser::choose(QWidget* parent, const ChooserRequest& request) {
