@@ -115,3 +115,19 @@ TEST(ClearDatabase, LotsAreAnnouncedParentBeforeOffspring) {
     // Newest first: the offspring was announced after its parent.
     EXPECT_EQ(lotLines, (std::vector<std::string>{"Farm young", "Shop dad"}));
 }
+
+TEST(ClearDatabase, ALoopInTheGenealogyEnds) {
+    ClearWorld w;
+    int t = w.tank(600, 300, 350, "show");
+    int a = w.lot({w.species, t, 0, 1, 0, "a"});
+    FarmWorld::Lot child{w.species, t, 0, 0, 1, "b"};
+    child.ofFry = w.spawning(a, a);
+    int b = w.lot(child);
+    // Damaged data: the parent is recorded as born of its own offspring.
+    int back = w.spawning(b, b);
+    w.exec("UPDATE \"My fishes\" SET \"Of_fry\"=" + std::to_string(back) + " WHERE \"Cod\"=" + std::to_string(a));
+    w.prompter.answerNext(platform::Answer::Yes);
+    ASSERT_TRUE(farm::clearDatabase({w.doc, w.prompter, w.log, nullptr, std::nullopt}));
+    EXPECT_EQ(w.count("My fishes"), 1);
+    EXPECT_EQ(w.count("Incubator"), 1);
+}

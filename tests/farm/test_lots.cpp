@@ -61,6 +61,7 @@ TEST(LotList, PrefixesByClassAndCountsOnlyFish) {
     w.lot({w.moss, w.tankA, 5});
     int odd = w.taxon("Oddity", 64, 0, 999);
     w.lot({odd, w.tankA, 7});
+    w.lot({99999, w.tankA, 8});  // a taxon no longer in the catalogue
     w.lot({w.species, w.tankB, 9});
     w.showTank(w.tankA);
     EXPECT_EQ(w.texts(), (std::vector<std::string>{"Apistogramma agassizii (pair)", "# Neocaridina davidi",
