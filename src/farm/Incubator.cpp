@@ -1,5 +1,6 @@
 #include "farm/Incubator.h"
 
+#include "catalogue/Taxonomy.h"
 #include "farm/ArchivePeriod.h"
 #include "farm/LotNames.h"
 
@@ -225,6 +226,9 @@ std::optional<int> IncubatorBook::transfer(int survived, int tank, int species) 
         return std::nullopt;
     }
     if (tank <= 0 || species <= 0) return std::nullopt;
+    settings_.Default_fish = species;
+    // A lot is of a species or below, never of a genus or family.
+    if (TaxonNames(*doc_.taxa).levelOf(species) > catalogue::kLotLevel) return std::nullopt;
     int spawning = *selected_;
     std::time_t now = std::time(nullptr);
     lots_.addNew();
@@ -243,7 +247,6 @@ std::optional<int> IncubatorBook::transfer(int survived, int tank, int species) 
     lots_.m_Other.clear();
     lots_.update();
     int lot = static_cast<int>(lots_.lastInsertedKey());
-    settings_.Default_fish = species;
     change([&](db::Incubator& s) { s.m_Fries_out = survived; });
     return lot;
 }

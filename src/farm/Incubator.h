@@ -90,7 +90,8 @@ public:
     int transferProposal();
     // Closes the selected spawning: `survived` fries become a new lot of the
     // species in the tank, born here; 0 writes the spawning off. Returns the
-    // new lot's code.
+    // new lot's code. The species becomes the default fish; one above the
+    // species levels names no lot.
     std::optional<int> transfer(int survived, int tank, int species);
     void writeOff();
 

@@ -152,6 +152,17 @@ TEST(Incubator, FifteenSurvivorsBecomeALotForSale) {
     EXPECT_EQ(w.book.totals().larvae, 0);
 }
 
+TEST(Incubator, FriesAreNeverNamedByAGenus) {
+    IncubatorWorld w;
+    int s = w.spawning(200, 20, 0, "2026-03-01", "2026-03-04");
+    w.book.showOpen();
+    ASSERT_TRUE(w.select(s));
+    EXPECT_FALSE(w.book.transfer(15, w.tank20, w.genus));
+    EXPECT_EQ(w.count("My fishes", "Of_fry=" + std::to_string(s)), 0);
+    EXPECT_EQ(w.column(s, "Fries_out"), "0");
+    EXPECT_TRUE(w.book.canTransfer());
+}
+
 TEST(Incubator, NoSurvivorsOfBadParentsWritesOffWithoutALot) {
     IncubatorWorld w;
     int s = w.spawning(200, 0, 0, "2026-03-01", "2026-03-01");
