@@ -19,6 +19,8 @@
 #include "farm/EditBinder.h"
 #include "farm/FieldText.h"
 #include "farm/Fishins.h"
+#include "farm/Genealdial.h"
+#include "farm/Pricedlg.h"
 #include "farm/TankBook.h"
 #include "farm/Whatdial.h"
 
@@ -238,6 +240,22 @@ void Myfish::buildButtons(QGridLayout* grid) {
     on(precise_, &Myfish::precise);
     on(transfer_, &Myfish::transfer);
     on(delete_, &Myfish::deleteLot);
+    auto lotWindow = [this](QPushButton* b, Genealdial::Mode mode) {
+        connect(b, &QPushButton::clicked, this, [this, mode] {
+            binder_->guarded([&] {
+                if (currentLot()) Genealdial::open(this, doc_, book_.lot().m_Cod, mode);
+            });
+        });
+    };
+    lotWindow(genealogy_, Genealdial::Mode::Tree);
+    lotWindow(spawnings_, Genealdial::Mode::Spawnings);
+    connect(priceCard_, &QPushButton::clicked, this, [this] {
+        binder_->guarded([&] {
+            // The new sizes show in the size list.
+            if (currentLot() && Pricedlg::edit(this, doc_, prompter_, book_.lot().m_Of_fish) && currentLot())
+                showLot();
+        });
+    });
     auto move = [this](QPushButton* b, farm::MoveKind kind) {
         connect(b, &QPushButton::clicked, this, [this, kind] { binder_->guarded([&] { movement(kind); }); });
     };
