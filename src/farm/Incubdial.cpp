@@ -80,7 +80,7 @@ Incubdial::Incubdial(QWidget* parent, db::CFishesDoc& doc, app::Settings& settin
 
     list_ = new QListWidget(this);
     list_->setObjectName("spawnings");
-    list_->setMinimumWidth(380);
+    list_->setMinimumWidth(460);
 
     auto* dates = new QGroupBox("Appearance dates", this);
     auto* datesGrid = new QGridLayout(dates);

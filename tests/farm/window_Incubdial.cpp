@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <deque>
@@ -266,6 +267,8 @@ private slots:
         QCOMPARE(list->count(), 0);
     }
 
+    void programChoosersOpenTheLotTankAndCatalogueDialogs();
+
     void deleteAsksFirst() {
         World w;
         int s = w.spawning(200, 0, 0, "2026-03-01", "2026-03-01");
@@ -284,6 +287,47 @@ private slots:
         QCOMPARE(edit(dlg, "eggsTotal")->text(), QString(""));
     }
 };
+
+struct RecordingChooser : catalogue::TaxonChooser {
+    catalogue::ChooserRequest asked;
+    std::optional<int> choose(QWidget*, const catalogue::ChooserRequest& request) override {
+        asked = request;
+        return 4242;
+    }
+};
+
+// The program's choosers open the real dialogs under the right titles.
+void TestIncubdial::programChoosersOpenTheLotTankAndCatalogueDialogs() {
+    World w;
+    w.settings.Default_aquarium = w.tank20;
+    RecordingChooser taxa;
+    Incubdial::DialogChoosers choosers(w.doc, w.settings, w.prompter, taxa);
+    QString title;
+    auto pickFirst = [&title](const char* listName) {
+        QTimer::singleShot(0, [&title, listName] {
+            auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dlg) return;
+            title = dlg->windowTitle();
+            dlg->findChild<QListWidget*>(listName)->setCurrentRow(0);
+            dlg->accept();
+        });
+    };
+    pickFirst("lots");
+    auto lot = choosers.lot(nullptr, "Select father", std::nullopt);
+    QCOMPARE(title, QString("Select father"));
+    QVERIFY(lot);
+    QCOMPARE(*lot, w.father);
+
+    pickFirst("tanks");
+    auto tank = choosers.tank(nullptr);
+    QVERIFY(tank);
+    QCOMPARE(*tank, w.tank20);
+
+    QCOMPARE(*choosers.species(nullptr, w.species), 4242);
+    QCOMPARE(taxa.asked.title, std::string("Select a name for your fries"));
+    QCOMPARE(taxa.asked.classLabel, std::string("Class Pisces"));
+    QCOMPARE(taxa.asked.startTaxon, w.species);
+}
 
 QTEST_MAIN(TestIncubdial)
 #include "window_Incubdial.moc"
