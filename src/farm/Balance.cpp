@@ -118,16 +118,15 @@ BalanceSheet Balance::refresh(RefreshMode mode, const std::string& fromText, con
     s.fromText = fromText;
     s.toText = toText;
     if (mode != RefreshMode::IncubatorOnly) {
-        auto from = periodDay(fromText);
-        if (!from) {
-            s.fromText = settings_.Balance_from.empty() ? today() : settings_.Balance_from;
-            from = periodDay(s.fromText);
-            if (!from) from = periodDay(s.fromText = today());
-        }
-        auto to = periodDay(toText);
-        if (!to) to = periodDay(s.toText = today());
+        // A text being typed stays; the period then falls back like an empty field.
+        std::string fallbackFrom = db::isPeriodDate(settings_.Balance_from) ? settings_.Balance_from : today();
+        if (fromText.empty()) s.fromText = fallbackFrom;
+        if (toText.empty()) s.toText = today();
+        auto from = periodDay(s.fromText);
+        if (!from) from = periodDay(fallbackFrom);
+        std::string lastDay = periodDay(s.toText) ? s.toText : today();
         db::DayMonthYear last;
-        db::readDate(s.toText, last);
+        db::readDate(lastDay, last);
         from_ = *from;
         toEnd_ = db::localDate(static_cast<int>(last.day) + 1, static_cast<int>(last.month),
                                static_cast<int>(last.year));

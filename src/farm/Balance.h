@@ -111,8 +111,8 @@ class Balance {
 public:
     Balance(db::CFishesDoc& doc, app::Settings& settings);
 
-    // Recomputes from the tables. Empty period fields take Balance_from and
-    // today; an unreadable one counts as empty.
+    // Recomputes from the tables. Empty period fields show Balance_from and
+    // today; an unreadable one is kept but counts as empty.
     BalanceSheet refresh(RefreshMode mode, const std::string& fromText, const std::string& toText,
                          const BalanceViews& views);
     // The view switches as the settings keep them.

@@ -239,10 +239,16 @@ TEST(Balance, EmptyOrUnreadablePeriodFieldsTakeTheStoredStartAndToday) {
     auto s = w.balance.refresh(RefreshMode::ListsAndTotals, "", "", {});
     EXPECT_EQ(s.fromText, "01.03.2007");
     EXPECT_EQ(s.toText, today);
-    s = w.balance.refresh(RefreshMode::ListsAndTotals, "1.3.2007", "45.03.2007", {});
-    EXPECT_EQ(s.fromText, "1.3.2007");
-    EXPECT_EQ(s.toText, today);
+    // A text being typed is kept; the period falls back as for an empty field.
+    w.expense(1, 1, 100, std::time(nullptr));
+    w.expense(1, 1, 200, day(15, 2, 2007));
+    s = w.balance.refresh(RefreshMode::ListsAndTotals, "1.3.20", "45.03.2007", {});
+    EXPECT_EQ(s.fromText, "1.3.20");
+    EXPECT_EQ(s.toText, "45.03.2007");
+    EXPECT_EQ(s.totals.spending, 100);
     EXPECT_FALSE(s.incubatorDone);
+    s = w.balance.refresh(RefreshMode::ListsAndTotals, "1.2.2007", "", {});
+    EXPECT_EQ(s.totals.spending, 300);
 }
 
 TEST(Balance, ExpensesAreWrittenAndFoundByTheirRow) {
