@@ -32,7 +32,8 @@ bool CFishesApp::InitInstance() {
     app::copySiteSkeleton(db::shippedDataDir() / "site", settings_.Application_path);
     splash_->setText("Read commercial data...");
 
-    frame_ = std::make_unique<CMainFrame>(*this);
+    frame_ = std::make_unique<CMainFrame>(
+        app::ShellContext{settings_, doc_, prompter_, say, [this] { closeSplash(); }});
     prompter_.setParent(frame_.get());
     if (QScreen* s = QApplication::primaryScreen())
         frame_->move(s->availableGeometry().center() - frame_->rect().center());

@@ -1,25 +1,509 @@
 #include "app/CFishesView.h"
 
-#include <QListWidget>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 #include <QTimerEvent>
-#include <QVBoxLayout>
+#include <ctime>
 
-#include "app/CFishesApp.h"
+#include "app/Fishbreeder.h"
+#include "app/InterfaceText.h"
+#include "app/ShellCommands.h"
+#include "app/Workdir.h"
+#include "db/Dates.h"
+#include "farm/ClearDatabase.h"
+#include "site/PageSkeleton.h"
 
-CFishesView::CFishesView(CFishesApp& app, QWidget* parent) : QWidget(parent), app_(app) {
-    auto* layout = new QVBoxLayout(this);
-    log_ = new QListWidget(this);
-    layout->addWidget(log_);
+using namespace app;
+
+namespace {
+
+const char* const kBadDate = "Inadmissible value!\nPlease set date in DD.MM.YYYY format!";
+
+// The faces of the first platform first, then their metric twins on Linux.
+QFont serifFont(bool italic) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Times New Roman Cyr"), QStringLiteral("Times New Roman"),
+                   QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    f.setPixelSize(15);
+    f.setItalic(italic);
+    return f;
+}
+
+QFont totalsFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial Cyr"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(15);
+    f.setWeight(QFont::DemiBold);
+    f.setItalic(true);
+    return f;
+}
+
+bool isMoneyTotal(int control) {
+    return control == IDC_BALANCE_VALUE || control == IDC_SUMMARY_VALUE;
+}
+
+bool isList(int control) { return control >= IDC_DATE_LIST && control <= IDC_PRICE_LIST; }
+
+bool isButton(int control) {
+    switch (control) {
+    case IDC_NEW: case IDC_DELETE: case IDC_FISH_CATALOGUE: case IDC_MY_FISHES: case IDC_INCUBATOR:
+    case IDC_MY_TANKS: case IDC_SOLD: case IDC_DIED: case IDC_GIFTED: case IDC_FISHES: case IDC_EGGS:
+    case IDC_LARVAS:
+        return true;
+    default: return false;
+    }
+}
+
+bool isGroup(int control) {
+    return control == PANEL_EXPENSES_GROUP || control == PANEL_POTENTIAL_GROUP || control == PANEL_PROJECT_GROUP;
+}
+
+bool isCaption(int control) {
+    return control == PANEL_PERIOD_CAPTION || control == PANEL_BALANCE_CAPTION || control == PANEL_SUMMARY_CAPTION;
+}
+
+// Group titles sit on the frame line, as on the first platform, so the
+// controls placed close under a group's top edge stay clear of them.
+// "Potential" is centred: its row of buttons leaves the middle free.
+QString groupStyle(bool centred) {
+    return QStringLiteral(
+               "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 8px; }"
+               "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top %1; left: %2px;"
+               " padding: 0 2px; }")
+        .arg(centred ? QStringLiteral("center") : QStringLiteral("left"))
+        .arg(centred ? 0 : 8);
+}
+
+QRect toRect(const PanelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+// While a refill runs the user sees the wait cursor.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+CFishesView::CFishesView(const ShellContext& shell, QWidget* parent) : QWidget(parent), shell_(shell) {
+    if (shell_.splashText) shell_.splashText("Create main views...");
+    createControls();
+    refreshCaptions();
     splashTimer_ = startTimer(1000);
 }
 
-void CFishesView::line(const std::string& text) { log_->insertItem(0, QString::fromStdString(text)); }
+void CFishesView::createControls() {
+    const QFont italic = serifFont(true);
+    for (int number : panelControls()) {
+        QWidget* w = nullptr;
+        if (isGroup(number)) {
+            w = new QGroupBox(this);
+            w->setStyleSheet(groupStyle(number == PANEL_POTENTIAL_GROUP));
+        } else if (isButton(number)) {
+            w = new QPushButton(this);
+        } else if (isCaption(number)) {
+            auto* label = new QLabel(this);
+            label->setAlignment(number == PANEL_PERIOD_CAPTION ? Qt::AlignHCenter | Qt::AlignTop
+                                                               : Qt::AlignLeft | Qt::AlignVCenter);
+            w = label;
+        } else if (isList(number)) {
+            if (!table_) table_ = new QTableWidget(0, 4, this);
+            w = table_;
+        } else {
+            auto* field = new QLineEdit(this);
+            bool date = number == IDC_FROM_DATE || number == IDC_TO_DATE;
+            field->setReadOnly(!date);
+            if (!date) field->setAlignment(Qt::AlignRight);
+            w = field;
+        }
+        if (!isList(number)) {
+            w->setObjectName(QStringLiteral("c%1").arg(number));
+            w->setFont(isMoneyTotal(number) ? totalsFont() : italic);
+        }
+        controls_[number] = w;
+    }
+
+    table_->setObjectName(QStringLiteral("lists"));
+    table_->setFont(serifFont(false));
+    table_->horizontalHeader()->setFont(italic);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(serifFont(false)).height() + 3);
+    table_->setFrameShape(QFrame::NoFrame);
+    table_->setShowGrid(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setWordWrap(false);
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(20);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { onRowDoubleClicked(row); });
+
+    fromDate_ = static_cast<QLineEdit*>(controls_[IDC_FROM_DATE]);
+    toDate_ = static_cast<QLineEdit*>(controls_[IDC_TO_DATE]);
+    fromDate_->setText(QString::fromStdString(shell_.settings.Balance_from));
+    toDate_->setText(QString::fromStdString(db::formatDate(std::time(nullptr))));
+    for (QLineEdit* field : {fromDate_, toDate_}) {
+        field->setMaxLength(10);
+        field->installEventFilter(this);
+    }
+    connect(fromDate_, &QLineEdit::textChanged, this, &CFishesView::onFromDateChanged);
+    connect(toDate_, &QLineEdit::textChanged, this, &CFishesView::onToDateChanged);
+
+    auto button = [this](int number) { return static_cast<QPushButton*>(controls_[number]); };
+    connect(button(IDC_NEW), &QPushButton::clicked, this, &CFishesView::onNew);
+    connect(button(IDC_DELETE), &QPushButton::clicked, this, &CFishesView::onDelete);
+    connect(button(IDC_FISH_CATALOGUE), &QPushButton::clicked, this, &CFishesView::onFishCatalogue);
+    connect(button(IDC_MY_FISHES), &QPushButton::clicked, this, &CFishesView::onMyFishes);
+    connect(button(IDC_INCUBATOR), &QPushButton::clicked, this, &CFishesView::onIncubator);
+    connect(button(IDC_MY_TANKS), &QPushButton::clicked, this, &CFishesView::onTanks);
+    connect(button(IDC_SOLD), &QPushButton::clicked, this, &CFishesView::onSold);
+    connect(button(IDC_DIED), &QPushButton::clicked, this, &CFishesView::onDied);
+    connect(button(IDC_GIFTED), &QPushButton::clicked, this, &CFishesView::onGifted);
+    connect(button(IDC_FISHES), &QPushButton::clicked, this, &CFishesView::onFishesButton);
+    connect(button(IDC_EGGS), &QPushButton::clicked, this, &CFishesView::onEggs);
+    connect(button(IDC_LARVAS), &QPushButton::clicked, this, &CFishesView::onLarvas);
+}
+
+void CFishesView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    placeControls();
+}
+
+void CFishesView::placeControls() {
+    const int w = width(), h = height();
+    for (int number : panelControls())
+        if (!isList(number)) controls_[number]->setGeometry(toRect(panelPlace(number, w, h)));
+    PanelRect first = panelPlace(IDC_DATE_LIST, w, h);
+    PanelRect last = panelPlace(IDC_PRICE_LIST, w, h);
+    table_->setGeometry(first.left, first.top, last.left + last.width - first.left, first.height);
+    QHeaderView* header = table_->horizontalHeader();
+    header->resizeSection(0, first.width);
+    header->resizeSection(2, panelPlace(IDC_NUM_LIST, w, h).width);
+    header->resizeSection(3, last.width);
+}
+
+QWidget* CFishesView::control(int number) const {
+    auto it = controls_.find(number);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+PanelRect CFishesView::placeOf(int number) const {
+    QWidget* w = control(number);
+    if (!w) return {};
+    if (!isList(number)) return {w->x(), w->y(), w->width(), w->height()};
+    const QHeaderView* header = table_->horizontalHeader();
+    int column = number - IDC_DATE_LIST;
+    QPoint origin = header->mapTo(this, QPoint(header->sectionViewportPosition(column), 0));
+    return {origin.x(), table_->y(), header->sectionSize(column), table_->height()};
+}
+
+void CFishesView::refreshCaptions() {
+    const int language = shell_.settings.Default_language;
+    QStringList headers;
+    for (int number : panelControls()) {
+        int entry = panelCaption(number);
+        if (!entry) continue;
+        QString text = QString::fromStdString(interfaceText(entry, language));
+        QWidget* w = controls_[number];
+        if (isList(number)) headers << text;
+        else if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(text);
+        else if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(text);
+        else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
+    }
+    table_->setHorizontalHeaderLabels(headers);
+}
+
+// ---- The list ------------------------------------------------------------
+
+void CFishesView::line(const std::string& text) {
+    QString q = QString::fromStdString(text);
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, q] { insertLogLine(q); }, Qt::BlockingQueuedConnection);
+        return;
+    }
+    insertLogLine(q);
+}
+
+void CFishesView::insertLogLine(const QString& text) {
+    std::time_t now = std::time(nullptr);
+    rows_.balance = false;
+    table_->insertRow(0);
+    const QString cells[4] = {QString::fromStdString(db::formatDate(now, "%d %m %Y")), text,
+                              QString::fromStdString(db::formatDate(now, "%H %p")),
+                              QString::fromStdString(db::formatDate(now, "%M:%S"))};
+    for (int c = 0; c < 4; ++c) table_->setItem(0, c, new QTableWidgetItem(cells[c]));
+    ++rows_.count;
+}
+
+void CFishesView::clearLog() {
+    table_->setRowCount(0);
+    rows_ = PanelRows{};
+    rows_.balance = false;
+}
+
+void CFishesView::clearRows() {
+    table_->setRowCount(0);
+    rows_ = PanelRows{};
+}
+
+void CFishesView::addRow(const std::string& date, const std::string& text, const std::string& num,
+                         const std::string& price) {
+    int row = table_->rowCount();
+    table_->insertRow(row);
+    const std::string* cells[4] = {&date, &text, &num, &price};
+    for (int c = 0; c < 4; ++c) {
+        auto* item = new QTableWidgetItem(QString::fromStdString(*cells[c]));
+        if (c >= 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table_->setItem(row, c, item);
+    }
+    rows_.add();
+}
+
+void CFishesView::beginFishPart() { rows_.beginFish(); }
+void CFishesView::beginTankPart() { rows_.beginTank(); }
+
+int CFishesView::selectedRow() const {
+    const QList<QTableWidgetItem*> items = table_->selectedItems();
+    return items.isEmpty() ? -1 : items.first()->row();
+}
+
+void CFishesView::setTotal(int control, const std::string& text) {
+    if (auto* field = qobject_cast<QLineEdit*>(this->control(control))) field->setText(QString::fromStdString(text));
+}
+
+std::string CFishesView::fromDate() const { return fromDate_->text().toStdString(); }
+std::string CFishesView::toDate() const { return toDate_->text().toStdString(); }
+
+void CFishesView::refill(Refill mode) {
+    WaitCursor wait;
+    if (mode != Refill::IncubatorTotals) clearRows();
+    // The balance of the period (expenses, lots, tanks) and the incubator
+    // totals are computed by the farm's balance.
+}
+
+void CFishesView::onRowDoubleClicked(int row) {
+    switch (rows_.partOf(row)) {
+    case RowPart::Expense: onEditExpense(rows_.indexInPart(row)); break;
+    case RowPart::Fish: onMyFishes(); break;
+    case RowPart::Tank: onTanks(); break;
+    case RowPart::None: break;
+    }
+}
+
+void CFishesView::onDelete() {
+    int row = selectedRow();
+    switch (rows_.partOf(row)) {
+    case RowPart::Expense: onDeleteExpense(rows_.indexInPart(row)); break;
+    case RowPart::Fish: onMyFishes(); break;
+    case RowPart::Tank: onTanks(); break;
+    case RowPart::None: break;  // nothing selected, or the list shows a log
+    }
+}
+
+void CFishesView::onEditExpense(int) {}
+void CFishesView::onDeleteExpense(int) {}
+void CFishesView::onNew() {}
+
+// ---- The period ----------------------------------------------------------
+
+void CFishesView::onFromDateChanged() {
+    if (shell_.settings.takeBalanceFrom(fromDate())) refill();
+}
+
+void CFishesView::onToDateChanged() {
+    if (db::isPeriodDate(toDate())) refill();
+}
+
+bool CFishesView::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusOut && (watched == fromDate_ || watched == toDate_)) {
+        Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        // Only leaving for another control of the window is checked, not a
+        // menu or another window taking the focus for a while.
+        bool leaving = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                       reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+                       reason == Qt::OtherFocusReason;
+        if (leaving) checkDateOnLeave(static_cast<QLineEdit*>(watched));
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+bool CFishesView::checkDateOnLeave(QLineEdit* field) {
+    db::DayMonthYear d;
+    if (checkingDate_ || db::readDate(field->text().toStdString(), d)) return true;
+    checkingDate_ = true;
+    shell_.prompter.tell(kBadDate, platform::MessageKind::Error);
+    QTimer::singleShot(0, field, [this, field] {
+        field->setFocus(Qt::OtherFocusReason);
+        checkingDate_ = false;
+    });
+    return false;
+}
+
+// ---- Timers --------------------------------------------------------------
 
 void CFishesView::timerEvent(QTimerEvent* e) {
     if (e->timerId() == splashTimer_) {
         killTimer(splashTimer_);
         splashTimer_ = 0;
-        app_.closeSplash();
+        if (shell_.closeSplash) shell_.closeSplash();
         repaint();
+    } else if (e->timerId() == uploadTimer_) {
+        onUploadTimer();
     }
+}
+
+void CFishesView::startUploadTimer() {
+    if (!uploadTimer_) uploadTimer_ = startTimer(5000);
+}
+
+void CFishesView::stopUploadTimer() {
+    if (uploadTimer_) killTimer(uploadTimer_);
+    uploadTimer_ = 0;
+}
+
+void CFishesView::onUploadTimer() {}
+
+// ---- Catalogs ------------------------------------------------------------
+
+void CFishesView::onHighTaxonomy() {}
+void CFishesView::onTaxonomyReport() {}
+
+void CFishesView::onClassCatalog(int n) {
+    if (auto request = classCatalogueRequest(shell_.doc, shell_.settings, n)) openCatalogue(*request);
+}
+
+void CFishesView::onFishCatalogue() { openCatalogue(fishCatalogueRequest(shell_.settings)); }
+
+void CFishesView::openCatalogue(const CatalogueRequest&) {}
+
+void CFishesView::onCdRom() { toggle(&Settings::CD); }
+void CFishesView::onWwwServer() { toggle(&Settings::WWW); }
+
+void CFishesView::toggle(int Settings::*flag) {
+    Settings& s = shell_.settings;
+    s.*flag = s.*flag ? 0 : 1;
+    emit refreshRequested();
+}
+
+// ---- My aquafarm ---------------------------------------------------------
+
+void CFishesView::onMyFishes() {}
+void CFishesView::onIncubator() {}
+void CFishesView::onTanks() {}
+void CFishesView::onPlanOfSpawnings() {}
+void CFishesView::onReportOnSpawnings() {}
+void CFishesView::onReportOnTanks() {}
+void CFishesView::onBusinessReport() {}
+void CFishesView::onAllSpecies() {}
+void CFishesView::onSelectSpecies() {}
+void CFishesView::onSpeciesStatistic() {}
+void CFishesView::onPriceList() {}
+void CFishesView::onReviewPriceList() {}
+void CFishesView::onPriceListForBulletin() {}
+void CFishesView::onMakeBulletin() {}
+void CFishesView::onSold() {}
+void CFishesView::onDied() {}
+void CFishesView::onGifted() {}
+void CFishesView::onFishesButton() {}
+void CFishesView::onEggs() {}
+void CFishesView::onLarvas() {}
+
+// ---- Service -------------------------------------------------------------
+
+void CFishesView::onEnglish() { setLanguage(English); }
+void CFishesView::onRussian() { setLanguage(Russian); }
+
+void CFishesView::setLanguage(int language) {
+    shell_.settings.Default_language = language;
+    emit refreshRequested();
+}
+
+void CFishesView::onUsd() { setCurrency(USD); }
+void CFishesView::onEuro() { setCurrency(Euro); }
+void CFishesView::onRur() { setCurrency(RUR); }
+void CFishesView::onUah() { setCurrency(UAH); }
+
+void CFishesView::setCurrency(int currency) {
+    shell_.settings.Default_currency = currency;
+    emit refreshRequested();
+}
+
+void CFishesView::onViewFishes() { toggleView(&Settings::Fishview); }
+void CFishesView::onViewTanks() { toggleView(&Settings::Tankview); }
+void CFishesView::onViewOther() { toggleView(&Settings::Otherview); }
+
+void CFishesView::toggleView(int Settings::*view) {
+    Settings& s = shell_.settings;
+    s.*view = s.*view ? 0 : 1;
+    refill();
+    emit refreshRequested();
+}
+
+void CFishesView::editText(const char* label, std::string Settings::*text) {
+    std::string value = shell_.settings.*text;
+    if (shell_.prompter.askText(label, value)) shell_.settings.*text = value;
+}
+
+void CFishesView::onFishbreederFarm() { editText("Edit your name", &Settings::Fishbreeder); }
+void CFishesView::onNameForEmptyTank() { editText("Name for tank with null-volume", &Settings::Empty_tank); }
+
+void CFishesView::onCurrencyRate() {
+    Settings& s = shell_.settings;
+    if (s.Default_currency == Euro) {
+        shell_.prompter.tell("No rate is kept for Euro: Euro amounts are taken at par with USD.",
+                             platform::MessageKind::Information);
+        return;
+    }
+    int Settings::*rate = rateOf(s.Default_currency);
+    if (!rate) return;  // USD: nothing to set
+    std::string value = std::to_string(s.*rate);
+    if (!shell_.prompter.askText("Enter rate of USD", value)) return;
+    if (std::optional<int> typed = readRate(value)) s.*rate = *typed;
+}
+
+void CFishesView::onWorkDirectories() {
+    Workdir dialog(shell_.settings, this);
+    dialog.exec();
+}
+
+void CFishesView::onDateFormat() {}
+void CFishesView::onUnitsOfMeasurement() {}
+void CFishesView::onClearDatabase() {
+    db::DataSourceChoice source = db::chooseDataSource();
+    farm::ClearTarget target{shell_.doc, shell_.prompter, *this, [this] { clearLog(); },
+                             source.embedded ? std::optional(source.file) : std::nullopt};
+    if (farm::clearDatabase(target)) refill(Refill::Full);
+}
+void CFishesView::onMakeUpgradingTable() {}
+void CFishesView::onCheckFtpServer() {}
+
+// ---- Help ----------------------------------------------------------------
+
+void CFishesView::onAbout() { shell_.prompter.tell(interfaceText(kTextCaption, English), platform::MessageKind::Information); }
+
+void CFishesView::onHelpContent() {
+    const Settings& s = shell_.settings;
+    std::filesystem::path page = helpPage(s);
+    std::error_code ec;
+    if (!std::filesystem::exists(page, ec)) {
+        shell_.prompter.tell(page.string() + " is absent!", platform::MessageKind::Error);
+        return;
+    }
+    if (!site::showPage(site::siteEnv(s, shell_.prompter), page.string()))
+        shell_.prompter.tell("The HTML viewer \"" + s.viewerCommand + "\" cannot be started.",
+                             platform::MessageKind::Error);
 }

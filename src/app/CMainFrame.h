@@ -1,18 +1,62 @@
-// The main window: menu bar, status bar and the main view.
+// The main window: the menu bar with every command of the program, the
+// status bar with each command's prompt, and the main view.
 #pragma once
 
 #include <QMainWindow>
+#include <map>
+#include <vector>
 
-class CFishesApp;
+#include "app/CatalogMenu.h"
+#include "app/Commands.h"
+#include "app/ShellContext.h"
+
 class CFishesView;
+class QAction;
+class QLabel;
+class QMenu;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CFishesApp& app);
+    explicit CMainFrame(const app::ShellContext& shell, QWidget* parent = nullptr);
+
     CFishesView* view() const { return view_; }
+    // The menu entry of a command number (class entries included); null when absent.
+    QAction* command(int id) const;
+    QMenu* catalogsMenu() const { return catalogs_; }
+    // The class entries of the Catalogs menu, in order.
+    const std::vector<QAction*>& classEntries() const { return classEntries_; }
+
+public slots:
+    // Check marks, menu texts (class entries included) and the view's captions.
+    void refresh();
+    // Reads the classes marked for the menu again and rebuilds their entries.
+    void reloadClassEntries();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    CFishesApp& app_;
-    CFishesView* view_;
+    void buildMenus();
+    void buildStatusBar();
+    void connectCommands();
+    QAction* addCommand(QMenu* menu, int id, bool checkable = false);
+    QMenu* addPopup(QMenu* parent, app::PopupId popup);
+    void rebuildClassEntries();
+    void refreshCheckMarks();
+    void refreshMenuTexts();
+    void setCommandText(int id);
+    void updateLockIndicators();
+
+    app::ShellContext shell_;
+    CFishesView* view_ = nullptr;
+    std::map<int, QAction*> commands_;
+    std::map<QMenu*, int> tableTitles_;             // menus titled by a string-table entry
+    std::map<QMenu*, app::PopupId> popupTitles_;    // the other sub-menus
+    QMenu* catalogs_ = nullptr;
+    QAction* classSeparator_ = nullptr;             // the class entries stand before it
+    std::vector<app::MenuClass> classes_;
+    std::vector<QAction*> classEntries_;
+    QLabel* indicators_[3] = {};
+    bool locks_[3] = {};
 };

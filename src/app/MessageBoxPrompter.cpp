@@ -1,9 +1,9 @@
 #include "app/MessageBoxPrompter.h"
 
-#include <QInputDialog>
 #include <QMessageBox>
 
 #include "app/AppText.h"
+#include "app/Fishbreeder.h"
 
 platform::Answer MessageBoxPrompter::ask(const std::string& text) {
     auto r = QMessageBox::question(parent_, QString::fromStdString(app::kCaption), QString::fromStdString(text),
@@ -22,9 +22,5 @@ void MessageBoxPrompter::tell(const std::string& text, platform::MessageKind kin
 }
 
 bool MessageBoxPrompter::askText(const std::string& label, std::string& value) {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent_, QString::fromStdString(app::kCaption), QString::fromStdString(label),
-                                         QLineEdit::Normal, QString::fromStdString(value), &ok);
-    if (ok) value = text.toStdString();
-    return ok;
+    return Fishbreeder::ask(parent_, label, value);
 }
