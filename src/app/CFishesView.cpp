@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTimerEvent>
+#include <algorithm>
 #include <ctime>
 
 #include "app/Fishbreeder.h"
@@ -27,24 +28,36 @@ namespace {
 
 const char* const kBadDate = "Inadmissible value!\nPlease set date in DD.MM.YYYY format!";
 
+// The panel's faces are 15 pixels high from the top of the ascent to the
+// bottom of the descent and about 6 wide on average over the small letters:
+// the face that is installed is scaled to that.
+QFont sized(QFont f) {
+    for (int px = 15; px > 9; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).height() <= 15) break;
+    }
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    double average = QFontMetricsF(f).horizontalAdvance(letters) / letters.size();
+    if (average > 0) f.setStretch(std::clamp(static_cast<int>(600 / average + 0.5), 50, 200));
+    return f;
+}
+
 // The faces of the first platform first, then their metric twins on Linux.
 QFont serifFont(bool italic) {
     QFont f;
     f.setFamilies({QStringLiteral("Times New Roman Cyr"), QStringLiteral("Times New Roman"),
                    QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    f.setPixelSize(15);
     f.setItalic(italic);
-    return f;
+    return sized(f);
 }
 
 QFont totalsFont() {
     QFont f;
     f.setFamilies({QStringLiteral("Arial Cyr"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                    QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(15);
     f.setWeight(QFont::DemiBold);
     f.setItalic(true);
-    return f;
+    return sized(f);
 }
 
 bool isMoneyTotal(int control) {

@@ -1,0 +1,62 @@
+// The one-line prompt as the program shows it: label, field, OK and Cancel.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/Fishbreeder.h"
+#include "app/MessageBoxPrompter.h"
+
+class FishbreederTest : public QObject {
+    Q_OBJECT
+
+    static Fishbreeder* shown() { return qobject_cast<Fishbreeder*>(QApplication::activeModalWidget()); }
+
+private slots:
+    void okStoresWhatIsTyped() {
+        std::string value = "Ассоциация ZVK";
+        QString label, before;
+        QTimer::singleShot(0, [&] {
+            Fishbreeder* d = shown();
+            QVERIFY(d);
+            label = d->findChild<QLabel*>()->text();
+            auto* field = d->findChild<QLineEdit*>("field");
+            before = field->text();
+            field->clear();
+            QTest::keyClicks(field, "Reed farm");
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        QVERIFY(Fishbreeder::ask(nullptr, "Edit your name", value));
+        QCOMPARE(label, QStringLiteral("Edit your name"));
+        QCOMPARE(before, QStringLiteral("Ассоциация ZVK"));
+        QCOMPARE(value, std::string("Reed farm"));
+    }
+
+    void cancelLeavesTheValue() {
+        std::string value = "Temporary";
+        QTimer::singleShot(0, [] {
+            Fishbreeder* d = shown();
+            QVERIFY(d);
+            d->findChild<QLineEdit*>("field")->setText("Other");
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QVERIFY(!Fishbreeder::ask(nullptr, "Name for tank with null-volume", value));
+        QCOMPARE(value, std::string("Temporary"));
+    }
+
+    void theProgramsPrompterAsksThroughIt() {
+        MessageBoxPrompter prompter;
+        std::string value = "3000";
+        QTimer::singleShot(0, [] {
+            Fishbreeder* d = shown();
+            QVERIFY(d);
+            d->findChild<QLineEdit*>("field")->setText("3100");
+            d->accept();
+        });
+        QVERIFY(prompter.askText("Enter rate of USD", value));
+        QCOMPARE(value, std::string("3100"));
+    }
+};
+
+QTEST_MAIN(FishbreederTest)
+#include "window_fishbreeder.moc"
