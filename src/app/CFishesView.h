@@ -67,6 +67,8 @@ public:
 signals:
     // Menus, check marks and captions must be rewritten.
     void refreshRequested();
+    // The classes marked for the Catalogs menu, or their names, have changed.
+    void classMenuChanged();
 
 public slots:
     // Catalogs

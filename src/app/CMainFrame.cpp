@@ -62,6 +62,8 @@ const std::pair<int, Handler> kHandlers[] = {
 // Entries that stay unavailable: nothing stands behind them.
 const int kUnavailable[] = {ID_FISH_DETERMINER, ID_FISH_SEARCH_ON_REGIONS, ID_DEUTCH};
 
+const char* const kReady = "Ready|Готово|";
+
 const char* const kIndicatorNames[3] = {"CAP", "NUM", "SCRL"};
 
 }  // namespace
@@ -74,6 +76,7 @@ CMainFrame::CMainFrame(const ShellContext& shell, QWidget* parent) : QMainWindow
     setCentralWidget(view_);
     connectCommands();
     connect(view_, &CFishesView::refreshRequested, this, &CMainFrame::refresh);
+    connect(view_, &CFishesView::classMenuChanged, this, &CMainFrame::reloadClassEntries);
     resize(640, 400);
 
     view_->refill(CFishesView::Refill::Full);
@@ -178,9 +181,9 @@ void CMainFrame::connectCommands() {
 
 void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    auto* ready = new QLabel(QStringLiteral("Ready"), bar);
-    ready->setObjectName(QStringLiteral("ready"));
-    bar->addWidget(ready, 1);
+    ready_ = new QLabel(bar);
+    ready_->setObjectName(QStringLiteral("ready"));
+    bar->addWidget(ready_, 1);
     for (int i = 0; i < 3; ++i) {
         indicators_[i] = new QLabel(QString::fromLatin1(kIndicatorNames[i]), bar);
         indicators_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -276,5 +279,6 @@ void CMainFrame::refreshMenuTexts() {
     for (std::size_t i = 0; i < classEntries_.size(); ++i)
         classEntries_[i]->setText(QString::fromStdString(classes_[i].label(language)));
     for (auto& [id, action] : commands_) setCommandText(id);
+    ready_->setText(QString::fromStdString(pick(kReady, language)));
     menuBar()->update();
 }

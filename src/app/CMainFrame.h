@@ -57,6 +57,7 @@ private:
     QAction* classSeparator_ = nullptr;             // the class entries stand before it
     std::vector<app::MenuClass> classes_;
     std::vector<QAction*> classEntries_;
+    QLabel* ready_ = nullptr;
     QLabel* indicators_[3] = {};
     bool locks_[3] = {};
 };

@@ -86,7 +86,7 @@ class MainFrameTest : public QObject {
     // Menus, window caption and every caption of the panel.
     QStringList allTexts() {
         QStringList out;
-        out << frame_->windowTitle();
+        out << frame_->windowTitle() << frame_->statusBar()->findChild<QLabel*>(QStringLiteral("ready"))->text();
         for (QAction* a : frame_->menuBar()->actions()) {
             if (a->menu()) collectMenu(a->menu(), out);
             else out << a->text() + QStringLiteral(" | ") + a->statusTip();
@@ -137,7 +137,7 @@ private slots:
         for (const CommandInfo& c : commandTable()) QVERIFY2(frame_->command(c.id), qPrintable(QString::number(c.id)));
         QCOMPARE(frame_->command(ID_HELP_CONTENT)->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(field(IDC_FROM_DATE)->text(), QStringLiteral("01.03.2007"));
-        QVERIFY(frame_->statusBar()->findChild<QLabel*>(QStringLiteral("ready")));
+        QCOMPARE(frame_->statusBar()->findChild<QLabel*>(QStringLiteral("ready"))->text(), QStringLiteral("Ready"));
     }
 
     void splashClosesAfterOneSecondOnce() {
@@ -186,6 +186,12 @@ private slots:
         QCOMPARE(classLabels(), (QStringList{"Crustacea", "Рыбы"}));
         trigger(ID_ENGLISH);
         QCOMPARE(classLabels(), (QStringList{"Crustaceans", "Fishes"}));
+
+        // A class set to the menu while the program runs gets its entry.
+        markForMenu(*world_, 12129);
+        emit view()->classMenuChanged();
+        QCOMPARE(classLabels(), (QStringList{"Crustaceans", "Monocots", "Fishes"}));
+        QCOMPARE(frame_->command(classCommand(3))->text(), QStringLiteral("Fishes"));
     }
 
     void noClassMarkedLeavesTheFixedEntries() {
