@@ -1,62 +1,34 @@
 #include "catalogue/CatalogueText.h"
 
-#include <map>
+#include "app/InterfaceText.h"
 
 namespace catalogue {
 
 namespace {
 
-const std::map<int, std::string>& entries() {
-    static const std::map<int, std::string> table = {
-        {kEditProperties, "Edit properties of -|Изменить свойства -|"},
-        {kEditSynonyms, "Edit synonyms for -|Изменить синонимы -|"},
-        {kPrecise, "Precise...|Уточнить...|"},
-        {kAddNew, "Add new -|Добавить -|"},
-        {kChangeTaxonomy, "Change taxonomy for -|Изменить систематику -|"},
-        {kViewInfo, "View info about -|Просмотреть информацию о -|"},
-        {kEditInfo, "Edit info for -|Изменить информацию о -|"},
-        {kEditHtm, "Edit htm-file for -|Изменить htm-файл -|"},
-        {kAddStair, "Add htm-stair for -|Добавить htm-лестницу для -|"},
-        {kFamilySurveyOne, "Family's survey|Обзор семейства|"},
-        {kFamilySurvey, "Family... survey|Обзор семейства...|"},
-        {kTaxonomySurvey, "Taxonomy survey|Обзор систематики|"},
-        {kFamiliesSurveys, "Families surveys|Обзоры семейств|"},
-        {kDeleteTaxon, "Delete -|Удалить -|"},
-        {kEnableFind, "Enable Find|Включить поиск|"},
-        {kCommonNames, "Common names|Обиходные названия|"},
-    };
-    return table;
+// Season and substrate entries of the string table, in list order.
+std::vector<std::string> listOf(int first) {
+    std::vector<std::string> names;
+    for (int n = first; n < first + 11; ++n) names.push_back(app::interfaceEntry(n));
+    return names;
 }
 
 }  // namespace
 
-std::string pickSegment(const std::string& entry, int language) {
-    std::size_t start = 0;
-    for (int i = 0; i < language; ++i) {
-        std::size_t bar = entry.find('|', start);
-        if (bar == std::string::npos || bar + 1 >= entry.size()) return pickSegment(entry, 0);
-        start = bar + 1;
-    }
-    std::size_t end = entry.find('|', start);
-    return entry.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
+std::string pickSegment(const std::string& entry, int language) { return app::pick(entry, language); }
 
 std::string catalogueText(int id, int language) {
-    auto it = entries().find(id);
-    return it == entries().end() ? std::string() : pickSegment(it->second, language);
+    if (id < kEditProperties || id > kCommonNames) return std::string();
+    return app::interfaceText(id, language);
 }
 
 const std::vector<std::string>& seasonNames() {
-    static const std::vector<std::string> names = {
-        "winter", "spring", "summer", "autumn", "winter-spring", "spring-summer",
-        "summer-autumn", "autumn-winter", "spring-autumn", "autumn-spring", "all seasons"};
+    static const std::vector<std::string> names = listOf(app::kTextSeasonFirst);
     return names;
 }
 
 const std::vector<std::string>& substrateNames() {
-    static const std::vector<std::string> names = {
-        "no need", "flat stone", "gravel", "rocks", "cave", "sand",
-        "snail shell", "big-leaf plant", "overgrowth", "surface plants", "silt"};
+    static const std::vector<std::string> names = listOf(app::kTextSubstrateFirst);
     return names;
 }
 

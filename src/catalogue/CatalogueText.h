@@ -1,5 +1,6 @@
-// The catalogue's own interface texts: the bilingual entries of its
-// commands and switches, and the English season and substrate lists.
+// The catalogue's interface texts, from the program's string table: the
+// bilingual entries of its commands and switches, and the English season
+// and substrate lists.
 #pragma once
 
 #include <string>
