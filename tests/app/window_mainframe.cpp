@@ -13,7 +13,9 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
 #include <fstream>
+#include <thread>
 #include <memory>
 
 #include "app/CFishesView.h"
@@ -256,6 +258,24 @@ private slots:
         QCOMPARE(t->item(0, 1)->text(), QStringLiteral("Connecting to server..."));
         QCOMPARE(t->rowCount(), 4);
         QCOMPARE(view()->rows().partOf(1), RowPart::None);
+    }
+
+    void workerLinesArriveNewestFirst() {
+        open();
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            view()->line("************** Fishes report *************");
+            view()->line("************** Complete *************");
+            done = true;
+        });
+        QTRY_VERIFY(done.load());
+        worker.join();
+        QCOMPARE(view()->table()->rowCount(), 2);
+        QCOMPARE(view()->table()->item(0, 1)->text(), QStringLiteral("************** Complete *************"));
+        QCOMPARE(view()->table()->item(1, 1)->text(), QStringLiteral("************** Fishes report *************"));
+        QVERIFY(view()->table()->item(0, 3)->text().contains(':'));  // minutes and seconds
+        view()->clearLog();
+        QCOMPARE(view()->table()->rowCount(), 0);
     }
 
     void eggsDoesNothing() {
