@@ -40,13 +40,6 @@ std::string BalanceTotals::balanceText() const { return dollars(soldCents - spen
 std::string IncubatorTotals::eggsText() const { return anyOpen ? std::to_string(eggs) : std::string(); }
 std::string IncubatorTotals::larvasText() const { return anyOpen ? std::to_string(larvas) : std::string(); }
 
-RowKind BalanceSheet::kindOf(std::size_t row) const {
-    if (!listsDone || row >= rows.size()) return RowKind::None;
-    if (row < fishStart) return RowKind::Expense;
-    if (row < tankStart) return RowKind::Lot;
-    return RowKind::Tank;
-}
-
 std::optional<int> expenseCount(const std::string& text) {
     auto n = readCount(text, kSmallMax);
     if (!n) return std::nullopt;

@@ -32,8 +32,6 @@ struct BalanceRow {
     std::string date, num, price, text;
 };
 
-enum class RowKind { None, Expense, Lot, Tank };
-
 struct BalanceTotals {
     std::int64_t fishes = 0;
     std::int64_t sold = 0, soldCents = 0;
@@ -65,8 +63,6 @@ struct BalanceSheet {
     BalanceTotals totals;
     IncubatorTotals incubator;
     bool listsDone = false, incubatorDone = false;
-
-    RowKind kindOf(std::size_t row) const;
 };
 
 // The values the expense dialog edits, as typed.

@@ -10,7 +10,6 @@ namespace {
 using farm::Balance;
 using farm::BalanceViews;
 using farm::RefreshMode;
-using farm::RowKind;
 
 std::time_t day(int d, int m, int y) { return db::localDate(d, m, y); }
 
@@ -187,7 +186,7 @@ TEST(Balance, TankBoughtAndSoldInThePeriodIsListedTwice) {
     w.tank(100, 9000, day(2, 2, 2007), 0, db::notSetDate());  // bought before the period
     auto s = w.march();
     ASSERT_EQ(s.rows.size(), 2u);
-    EXPECT_EQ(s.kindOf(0), RowKind::Tank);
+    EXPECT_EQ(s.tankStart, 0u);
     EXPECT_EQ(s.rows[0].text, "63 liters");
     EXPECT_EQ(s.rows[0].num, "1");
     EXPECT_EQ(s.rows[0].price, "$50.00");
@@ -212,15 +211,13 @@ TEST(Balance, ViewSwitchesHideRowsButNotTotals) {
     ASSERT_EQ(all.rows.size(), 4u);
     EXPECT_EQ(all.fishStart, 2u);
     EXPECT_EQ(all.tankStart, 3u);
-    EXPECT_EQ(all.kindOf(0), RowKind::Expense);
-    EXPECT_EQ(all.kindOf(1), RowKind::Expense);
-    EXPECT_EQ(all.kindOf(2), RowKind::Lot);
-    EXPECT_EQ(all.kindOf(3), RowKind::Tank);
-    EXPECT_EQ(all.kindOf(4), RowKind::None);
+    EXPECT_EQ(all.rows[2].text, "Apistogramma borellii");
+    EXPECT_EQ(all.rows[3].text, "63 liters");
 
     auto none = w.march({false, false, false});
     EXPECT_TRUE(none.rows.empty());
-    EXPECT_EQ(none.kindOf(0), RowKind::None);
+    EXPECT_EQ(none.fishStart, 0u);
+    EXPECT_EQ(none.tankStart, 0u);
     EXPECT_EQ(none.totals.summaryText(), all.totals.summaryText());
     EXPECT_EQ(none.totals.balanceText(), all.totals.balanceText());
     EXPECT_EQ(none.totals.fishesText(), all.totals.fishesText());
@@ -230,7 +227,7 @@ TEST(Balance, ViewSwitchesHideRowsButNotTotals) {
     ASSERT_EQ(tanksOnly.rows.size(), 1u);
     EXPECT_EQ(tanksOnly.fishStart, 0u);
     EXPECT_EQ(tanksOnly.tankStart, 0u);
-    EXPECT_EQ(tanksOnly.kindOf(0), RowKind::Tank);
+    EXPECT_EQ(tanksOnly.rows[0].text, "63 liters");
 }
 
 TEST(Balance, EmptyOrUnreadablePeriodFieldsTakeTheStoredStartAndToday) {
