@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
@@ -21,6 +22,12 @@
 #include "db/Dates.h"
 #include "farm/ClearDatabase.h"
 #include "site/PageSkeleton.h"
+
+#include "catalogue/Fishcatal.h"
+#include "farm/CSentdial.h"
+#include "farm/FieldText.h"
+#include "farm/Incubdial.h"
+#include "farm/Plandial.h"
 
 using namespace app;
 
@@ -303,9 +310,47 @@ std::string CFishesView::toDate() const { return toDate_->text().toStdString(); 
 
 void CFishesView::refill(Refill mode) {
     WaitCursor wait;
-    if (mode != Refill::IncubatorTotals) clearRows();
-    // The balance of the period (expenses, lots, tanks) and the incubator
-    // totals are computed by the farm's balance.
+    farm::RefreshMode how = mode == Refill::Full              ? farm::RefreshMode::Full
+                            : mode == Refill::IncubatorTotals ? farm::RefreshMode::IncubatorOnly
+                                                              : farm::RefreshMode::ListsAndTotals;
+    farm::BalanceSheet sheet;
+    try {
+        sheet = balance_.refresh(how, fromDate(), toDate(), balance_.views());
+    } catch (const std::exception& e) {
+        shell_.prompter.tell(e.what(), platform::MessageKind::Error);
+        return;
+    }
+    if (sheet.listsDone) {
+        // Showing the period's start must not count as the user's edit.
+        for (auto [field, text] : {std::pair{fromDate_, &sheet.fromText}, std::pair{toDate_, &sheet.toText}}) {
+            if (field->text().toStdString() == *text) continue;
+            QSignalBlocker quiet(field);
+            field->setText(QString::fromStdString(*text));
+        }
+        clearRows();
+        auto add = [this, &sheet](std::size_t from, std::size_t to) {
+            for (std::size_t i = from; i < to; ++i) {
+                const farm::BalanceRow& r = sheet.rows[i];
+                addRow(r.date, r.text, r.num, r.price);
+            }
+        };
+        add(0, sheet.fishStart);
+        beginFishPart();
+        add(sheet.fishStart, sheet.tankStart);
+        beginTankPart();
+        add(sheet.tankStart, sheet.rows.size());
+        const farm::BalanceTotals& t = sheet.totals;
+        setTotal(IDC_FISHES_COUNT, t.fishesText());
+        setTotal(IDC_SOLD_COUNT, t.soldText());
+        setTotal(IDC_DIED_COUNT, t.diedText());
+        setTotal(IDC_GIFTED_COUNT, t.giftedText());
+        setTotal(IDC_SUMMARY_VALUE, t.summaryText());
+        setTotal(IDC_BALANCE_VALUE, t.balanceText());
+    }
+    if (sheet.incubatorDone) {
+        setTotal(IDC_EGGS_COUNT, sheet.incubator.eggsText());
+        setTotal(IDC_LARVAS_COUNT, sheet.incubator.larvasText());
+    }
 }
 
 void CFishesView::onRowDoubleClicked(int row) {
@@ -327,9 +372,32 @@ void CFishesView::onDelete() {
     }
 }
 
-void CFishesView::onEditExpense(int) {}
-void CFishesView::onDeleteExpense(int) {}
-void CFishesView::onNew() {}
+void CFishesView::onEditExpense(int n) {
+    try {
+        if (CSentdial::editExpense(this, shell_.doc, shell_.settings, shell_.prompter, balance_,
+                                   static_cast<std::size_t>(n)))
+            refill();
+    } catch (const std::exception& e) {
+        shell_.prompter.tell(e.what(), platform::MessageKind::Error);
+    }
+}
+
+void CFishesView::onDeleteExpense(int n) {
+    if (shell_.prompter.ask(farm::kSureQuestion) != platform::Answer::Yes) return;
+    try {
+        if (balance_.deleteExpense(static_cast<std::size_t>(n))) refill();
+    } catch (const std::exception& e) {
+        shell_.prompter.tell(e.what(), platform::MessageKind::Error);
+    }
+}
+
+void CFishesView::onNew() {
+    try {
+        if (CSentdial::newExpense(this, shell_.doc, shell_.settings, shell_.prompter, balance_)) refill();
+    } catch (const std::exception& e) {
+        shell_.prompter.tell(e.what(), platform::MessageKind::Error);
+    }
+}
 
 // ---- The period ----------------------------------------------------------
 
@@ -415,9 +483,12 @@ void CFishesView::toggle(int Settings::*flag) {
 // ---- My aquafarm ---------------------------------------------------------
 
 void CFishesView::onMyFishes() {}
-void CFishesView::onIncubator() {}
+void CFishesView::onIncubator() {
+    FishcatalChooser chooser(shell_.doc, shell_.settings, shell_.prompter);
+    if (Incubdial::open(this, shell_.doc, shell_.settings, shell_.prompter, chooser)) refill(Refill::IncubatorTotals);
+}
 void CFishesView::onTanks() {}
-void CFishesView::onPlanOfSpawnings() {}
+void CFishesView::onPlanOfSpawnings() { Plandial::showPlan(this, shell_.doc); }
 void CFishesView::onReportOnSpawnings() {}
 void CFishesView::onReportOnTanks() {}
 void CFishesView::onBusinessReport() {}

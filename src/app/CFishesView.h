@@ -10,6 +10,7 @@
 #include "app/CatalogMenu.h"
 #include "app/PanelLayout.h"
 #include "app/ShellContext.h"
+#include "farm/Balance.h"
 #include "platform/Prompter.h"
 
 class QLineEdit;
@@ -155,6 +156,7 @@ private:
     bool checkDateOnLeave(QLineEdit* field);
 
     app::ShellContext shell_;
+    farm::Balance balance_{shell_.doc, shell_.settings};
     std::map<int, QWidget*> controls_;
     QTableWidget* table_ = nullptr;
     QLineEdit* fromDate_ = nullptr;
