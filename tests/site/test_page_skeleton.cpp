@@ -147,3 +147,29 @@ TEST(ShowPage, ViewerCommandIsJoinedToThePathWithNothingBetween) {
     EXPECT_TRUE(site::editPage(w.env, "/w/m5.html"));
     EXPECT_EQ(w.launched, (std::vector<std::string>{"firefox /w/m5.html", "bluefish/w/m5.html"}));
 }
+
+TEST(ShippedSkeleton, TemplateImagesAndExplanatoryPagesAreThere) {
+    const fs::path site = fs::path(REEDMERE_DATA_DIR) / "site";
+    const std::string blank = bytesOf(site / "blank.html");
+    EXPECT_NE(blank.find("charset=windows-1251"), std::string::npos);
+    EXPECT_NE(blank.find("</head>"), std::string::npos);
+    EXPECT_NE(blank.find("</body>"), std::string::npos);
+    EXPECT_EQ(bytesOf(site / "logo.gif").rfind("GIF8", 0), 0u);
+    for (const char* jpg : {"title.jpg", "Reedmere.jpg", "survey.jpg"})
+        EXPECT_EQ(bytesOf(site / jpg).rfind("\xFF\xD8\xFF", 0), 0u) << jpg;
+    // Every explanatory page a species page links to.
+    for (const char* page : {"forage", "water", "tank", "waterch", "substrat", "push", "eggs", "larvas"}) {
+        const std::string text = bytesOf(site / "Other" / (std::string(page) + ".html"));
+        EXPECT_NE(text.find("charset=windows-1251"), std::string::npos) << page;
+        EXPECT_GT(text.size(), 1000u) << page;
+    }
+
+    // A page written from the shipped template keeps its style lines.
+    SiteWorld w;
+    fs::copy_file(site / "blank.html", w.workDir() / "blank.html", fs::copy_options::overwrite_existing);
+    fs::path page = w.pisces() / "m5.html";
+    ASSERT_TRUE(site::writePage(w.env, page, "<title>t</title>\n", PageKind::ClassPage, writeBody));
+    const std::string bytes = bytesOf(page);
+    EXPECT_NE(bytes.find("<style>\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("<title>t</title>\r\n</head>\r\n<body>\r\n<p align=\"center\">"), std::string::npos);
+}
