@@ -1,36 +1,22 @@
 #include "site/CardLists.h"
 
+#include <vector>
+
+#include "catalogue/CatalogueText.h"
+
 namespace site {
 
 namespace {
 
-const char* const kSeasons[kListEntries] = {"winter",        "spring",        "summer",        "autumn",
-                                            "winter-spring", "spring-summer", "summer-autumn", "autumn-winter",
-                                            "spring-autumn", "autumn-spring", "all seasons"};
-const char* const kSubstrates[kListEntries] = {"no need", "flat stone",  "gravel",         "rocks",
-                                               "cave",    "sand",        "snail shell",    "big-leaf plant",
-                                               "overgrowth", "surface plants", "silt"};
-
-int indexOf(const std::string& piece) {
-    if (piece.empty() || piece.size() > 3) return -1;
-    int n = 0;
-    for (char c : piece) {
-        if (c < '0' || c > '9') return -1;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-std::string entry(const char* const* list, const std::string& piece) {
-    int n = indexOf(piece);
-    return n >= 0 && n < kListEntries ? list[n] : piece;
+std::string entry(const std::vector<std::string>& list, const std::string& piece) {
+    if (piece.empty() || piece.size() > 3 || piece.find_first_not_of("0123456789") != std::string::npos) return piece;
+    const std::size_t n = static_cast<std::size_t>(std::stoi(piece));
+    return n < list.size() ? list[n] : piece;
 }
 
 }  // namespace
 
-std::string seasonText(int index) { return index >= 0 && index < kListEntries ? kSeasons[index] : ""; }
-std::string substrateText(int index) { return index >= 0 && index < kListEntries ? kSubstrates[index] : ""; }
-std::string seasonPiece(const std::string& piece) { return entry(kSeasons, piece); }
-std::string substratePiece(const std::string& piece) { return entry(kSubstrates, piece); }
+std::string seasonPiece(const std::string& piece) { return entry(catalogue::seasonNames(), piece); }
+std::string substratePiece(const std::string& piece) { return entry(catalogue::substrateNames(), piece); }
 
 }  // namespace site

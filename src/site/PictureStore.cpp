@@ -1,6 +1,6 @@
 #include "site/PictureStore.h"
 
-#include "catalogue/PackedField.h"
+#include "catalogue/CareCard.h"
 #include "platform/TextFile.h"
 #include "platform/WildcardFind.h"
 #include "site/PlantCard.h"
@@ -172,20 +172,6 @@ bool writePreview(const SiteEnv& env, const PictureStore& store, fs::path* page)
     return true;
 }
 
-bool openAnimalCard(db::CFishesDoc& doc, std::int32_t taxon) {
-    db::Fishes& card = *doc.animalCards;
-    card.setFilter("Of_fish=" + std::to_string(taxon));
-    card.requery();
-    if (!card.isEOF()) return false;
-    card.addNew();
-    card.m_Of_fish = taxon;
-    card.m_Keep_cond = catalogue::emptyPacked(catalogue::kKeepFields);
-    card.m_Spawn_cond = catalogue::emptyPacked(catalogue::kSpawnFields);
-    card.update();
-    card.requery();
-    return true;
-}
-
 namespace {
 
 std::string* animalSize(db::Fishes& f, int stage) {
@@ -228,7 +214,7 @@ std::string stageSize(db::CFishesDoc& doc, Group group, std::int32_t code, int s
 
 void setStageSize(db::CFishesDoc& doc, Group group, std::int32_t code, int stage, const std::string& text) {
     if (group == Group::Animal) {
-        openAnimalCard(doc, code);
+        catalogue::openCard(doc, code);
         db::Fishes& f = *doc.animalCards;
         std::string* size = animalSize(f, stage);
         if (!size || *size == text) return;

@@ -75,8 +75,4 @@ bool writePreview(const SiteEnv& env, const PictureStore& store, std::filesystem
 std::string stageSize(db::CFishesDoc& doc, Group group, std::int32_t code, int stage);
 void setStageSize(db::CFishesDoc& doc, Group group, std::int32_t code, int stage, const std::string& text);
 
-// Makes the animal card current in doc.animalCards, inserting an empty one
-// when the taxon has none. True when it was inserted.
-bool openAnimalCard(db::CFishesDoc& doc, std::int32_t taxon);
-
 }  // namespace site
