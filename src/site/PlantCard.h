@@ -36,13 +36,29 @@ const std::vector<std::string>& plantMethods();
 // The flags piece for a set of checked methods, and back.
 std::string methodFlags(const std::vector<bool>& checked);
 std::vector<bool> checkedMethods(const std::string& flags);
+// The methods kept in a whole Keep_cond.
+std::vector<bool> unpackMethods(const std::string& keepCond);
 
 // Makes the taxon's card current in doc.plantCards ("Of_cod=%lu"),
 // inserting an empty one when it has none. True when it was inserted.
 bool openPlantCard(db::CFishesDoc& doc, std::int32_t taxon);
 
-// Replaces one sub-field of the current card's Keep_cond and writes the
-// card when it changed.
-void setPlantKeep(db::Plants& card, int piece, const std::string& value);
+// The number columns of the Info page.
+enum class PlantNumber { Season, FlowTerm, SeedTerm, SeedPercent };
+std::int32_t& plantNumber(db::Plants& card, PlantNumber field);
+
+// Each writer opens the card and stores its value only when it differs;
+// true when it did.
+// One sub-field of Keep_cond; a "|" typed into it is dropped.
+bool writePlantKeep(db::CFishesDoc& doc, std::int32_t taxon, int piece, const std::string& text);
+bool writePlantSubstrat(db::CFishesDoc& doc, std::int32_t taxon, const std::string& text);
+// An unsigned decimal number as the animal card reads it: empty is 0, text
+// without digits leaves the field, a number the column cannot hold is
+// refused with a db::RangeError.
+bool writePlantNumber(db::CFishesDoc& doc, std::int32_t taxon, PlantNumber field, const std::string& text);
+bool writePlantMethods(db::CFishesDoc& doc, std::int32_t taxon, const std::vector<bool>& checked);
+// Habitat names in stored order, and storing them back as codes.
+std::vector<std::string> plantHabitats(db::CFishesDoc& doc, std::int32_t taxon);
+bool writePlantHabitats(db::CFishesDoc& doc, std::int32_t taxon, const std::vector<std::string>& names);
 
 }  // namespace site
