@@ -16,6 +16,8 @@
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/CatalogueText.h"
+#include "site/CPropPlant.h"
+#include "site/TaxonPageCommands.h"
 
 using namespace catalogue;
 
@@ -198,19 +200,36 @@ void Fishcatal::showNames() {
 void Fishcatal::updateCommands() {
     const auto& rows = model_.rows();
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
-        bool animal = model_.classCode() == kFishClass && rows[i].selected >= 0;
-        rows_[i].path->setActiveCommands(animal ? std::set<int>{kCmdEditInfo} : std::set<int>{});
+        bool chosen = rows[i].selected >= 0;
+        rows_[i].path->setActiveCommands(chosen ? std::set<int>{kCmdEditInfo, kCmdViewInfo, kCmdEditHtm}
+                                                : std::set<int>{});
     }
 }
 
 void Fishcatal::runCommand(int row, int id) {
     commandRow_ = row;
     const CatalogueRow& r = model_.rows()[static_cast<std::size_t>(row)];
-    if (id != kCmdEditInfo || r.selected < 0 || model_.classCode() != kFishClass) return;
+    if (r.selected < 0) return;
     const Taxon& taxon = r.path[static_cast<std::size_t>(r.selected)];
+    const site::SiteEnv env = site::siteEnv(settings_, prompter_);
     try {
-        CProperties sheet(doc_, settings_, prompter_, taxon.cod, r.label, this);
-        sheet.exec();
+        if (id == kCmdEditInfo) {
+            if (model_.classCode() == kFishClass) {
+                CProperties sheet(doc_, settings_, prompter_, taxon.cod, r.label, this);
+                sheet.exec();
+            } else {
+                CPropPlant sheet(doc_, settings_, prompter_, taxon.cod, r.label, this);
+                sheet.exec();
+            }
+            site::rewriteExistingPages(doc_, env, taxon.cod);
+        } else if (id == kCmdViewInfo || id == kCmdEditHtm) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            struct Restore {
+                ~Restore() { QApplication::restoreOverrideCursor(); }
+            } restore;
+            if (id == kCmdViewInfo) site::viewTaxonPage(doc_, env, site::viewModes(settings_), taxon.cod, r.label);
+            else site::editTaxonPage(doc_, env, taxon.cod, r.label);
+        }
     } catch (const db::DbError& e) {
         prompter_.tell(e.what(), platform::MessageKind::Error);
     }

@@ -181,7 +181,8 @@ void FishcatalWindow::contextMenuTextsFollowTheLanguage() {
     QCOMPARE(texts.size(), 12);
     QCOMPARE(texts.first(), QStringLiteral("Добавить -"));
     QVERIFY(texts.contains(QStringLiteral("Обзор систематики")));
-    QCOMPARE(active, QStringList{"Изменить информацию о -"});  // the card; the rest comes later
+    // The page commands and the card; the rest comes later.
+    QCOMPARE(active, (QStringList{"Просмотреть информацию о -", "Изменить информацию о -", "Изменить htm-файл -"}));
     QCOMPARE(d.commandRow(), rowOf(d, 64));
     QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);  // the key belongs to the command, not the text
     QCOMPARE(combo->currentText(), QStringLiteral("innesi"));
