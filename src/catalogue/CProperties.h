@@ -8,6 +8,7 @@
 #include "db/CFishesDoc.h"
 #include "platform/Prompter.h"
 
+class CPictures;
 class CStair;
 class Descript;
 class QTabWidget;
@@ -22,6 +23,7 @@ public:
     QTabWidget* pages() const { return pages_; }
     SpecFish* info() const { return info_; }
     Descript* descriptionPage() const { return description_; }
+    CPictures* picturesPage() const { return pictures_; }
     CStair* stair() const { return stair_; }
     void done(int result) override;
 
@@ -30,5 +32,6 @@ private:
     QTabWidget* pages_;
     SpecFish* info_;
     Descript* description_;
+    CPictures* pictures_;
     CStair* stair_;
 };

@@ -49,7 +49,7 @@ signals:
 
 protected:
     db::CFishesDoc& doc_;
-    const site::SiteEnv& env_;
+    const site::SiteEnv env_;
     std::int32_t taxon_;
 
 private:

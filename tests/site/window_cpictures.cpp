@@ -7,6 +7,12 @@
 #include <QtTest>
 
 #include "SiteWorld.h"
+#include <QCheckBox>
+#include <QTabWidget>
+
+#include "app/Settings.h"
+#include "catalogue/CProperties.h"
+#include "catalogue/CStair.h"
 #include "site/CPictures.h"
 
 using namespace sitetest;
@@ -46,6 +52,7 @@ private slots:
     void deleteAsksAndClosesTheGap();
     void maxLengthWritesTheStageSize();
     void plantVariantWritesDiameterAndRoot();
+    void animalSheetCarriesThePicturesPage();
 };
 
 void CPicturesWindow::opensOnTheFirstStageWithPictureButtonsDisabled() {
@@ -155,6 +162,19 @@ void CPicturesWindow::plantVariantWritesDiameterAndRoot() {
     QCOMPARE(w.scalar("SELECT \"Height\"||'/'||\"Diameter\"||'/'||\"Root\"||'/'||\"Spr_size\"||'/'||\"Keep_cond\" "
                       "FROM \"Plants\" WHERE \"Of_cod\"=7006"),
              std::string("300/120/80//|||"));
+}
+
+void CPicturesWindow::animalSheetCarriesThePicturesPage() {
+    PictureWorld w;
+    app::Settings settings;
+    settings.Application_path = w.workDir().string();
+    CProperties sheet(w.doc, settings, w.prompter, 7005, "Species");
+    QCOMPARE(sheet.pages()->tabText(2), QStringLiteral("Pictures"));
+    QCOMPARE(itemsOf(sheet.picturesPage()->pictureList()), QStringList{"m7005_a.jpg"});
+    QTest::keyClicks(sheet.picturesPage()->maxLength(), "40");
+    QCOMPARE(w.scalar("SELECT \"M_len\" FROM \"Fishes\" WHERE \"Of_fish\"=7005"), std::string("40"));
+    QCOMPARE(sheet.stair()->box("maleLength")->text(), QStringLiteral("Male length = 40 mm"));
+    QVERIFY(w.prompter.shown().empty());
 }
 
 QTEST_MAIN(CPicturesWindow)
