@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "catalogue/Taxonomy.h"
+#include "platform/Codec.h"
 #include "site/PlantCard.h"
 
 namespace fs = std::filesystem;
@@ -31,6 +32,27 @@ QString stageName(const site::Stage& s) {
     QString label = QString::fromUtf8(s.label);
     return label.mid(1, label.size() - 2);  // "-Male-" -> "Male"
 }
+
+// The text browser reads width="25%" of an image as no width at all: the
+// preview page is shown with the quarter of the view's width in pixels.
+class PreviewView : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTextBrowser::resizeEvent(event);
+        if (!source().isEmpty()) reload();  // the quarter follows the view
+    }
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant loaded = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource) return loaded;
+        const std::string page = platform::cp1251ToUtf8(loaded.toByteArray().toStdString());
+        const QString quarter = QString::number(qMax(16, viewport()->width() / 4 - 4));
+        return QString::fromStdString(page).replace(QStringLiteral("width=\"25%\""),
+                                                    QStringLiteral("width=\"") + quarter + QStringLiteral("\""));
+    }
+};
 
 QStringList chooseFiles(QWidget* parent, const QString& title, const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileNames(parent, title, folder, filter);
@@ -51,7 +73,7 @@ CPictures::CPictures(db::CFishesDoc& doc, const site::SiteEnv& env, site::Group 
     exchange_ = new QPushButton(QStringLiteral("Exhange with first"), this);
     bring_ = new QPushButton(QStringLiteral("Bring to..."), this);
     maxLength_ = new QLineEdit(this);
-    preview_ = new QTextBrowser(this);
+    preview_ = new PreviewView(this);
     preview_->setMinimumSize(360, 280);
 
     auto* length = new QHBoxLayout;

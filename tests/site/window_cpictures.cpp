@@ -69,6 +69,15 @@ void CPicturesWindow::opensOnTheFirstStageWithPictureButtonsDisabled() {
     QVERIFY(page.newButton()->isEnabled());
     QCOMPARE(page.preview()->source(), QUrl::fromLocalFile(QString::fromStdString((w.workDir() / "temp.html").string())));
     QVERIFY(fs::exists(w.workDir() / "temp.html"));
+    // The quarter width of the page is shown as pixels of the view.
+    page.resize(900, 500);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QString shown = page.preview()->toHtml();
+    QVERIFY(shown.contains("m7005_a.jpg"));
+    QVERIFY(!shown.contains("width=\"-"));
+    const int quarter = page.preview()->viewport()->width() / 4 - 4;
+    QVERIFY2(shown.contains(QStringLiteral("width=\"%1\"").arg(quarter)), qPrintable(shown));
 
     page.stageList()->setCurrentRow(1);
     QCOMPARE(page.bringButton()->text(), QStringLiteral("Bring to males"));
