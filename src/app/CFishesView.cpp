@@ -20,7 +20,9 @@
 #include "app/ShellCommands.h"
 #include "app/Workdir.h"
 #include "db/Dates.h"
+#include "farm/Aquadialog.h"
 #include "farm/ClearDatabase.h"
+#include "farm/Myfish.h"
 #include "site/PageSkeleton.h"
 
 #include "catalogue/Fishcatal.h"
@@ -482,12 +484,22 @@ void CFishesView::toggle(int Settings::*flag) {
 
 // ---- My aquafarm ---------------------------------------------------------
 
-void CFishesView::onMyFishes() {}
+void CFishesView::onMyFishes() {
+    FishcatalChooser chooser(shell_.doc, shell_.settings, shell_.prompter);
+    Myfish dialog(this, shell_.doc, shell_.settings, shell_.prompter, chooser);
+    if (dialog.exec() == QDialog::Accepted) refill();
+}
+
 void CFishesView::onIncubator() {
     FishcatalChooser chooser(shell_.doc, shell_.settings, shell_.prompter);
     if (Incubdial::open(this, shell_.doc, shell_.settings, shell_.prompter, chooser)) refill(Refill::IncubatorTotals);
 }
-void CFishesView::onTanks() {}
+
+void CFishesView::onTanks() {
+    Aquadialog dialog(this, shell_.doc, shell_.settings, shell_.prompter);
+    if (dialog.exec() == QDialog::Accepted) refill();
+}
+
 void CFishesView::onPlanOfSpawnings() { Plandial::showPlan(this, shell_.doc); }
 void CFishesView::onReportOnSpawnings() {}
 void CFishesView::onReportOnTanks() {}
@@ -570,7 +582,10 @@ void CFishesView::onClearDatabase() {
     db::DataSourceChoice source = db::chooseDataSource();
     farm::ClearTarget target{shell_.doc, shell_.prompter, *this, [this] { clearLog(); },
                              source.embedded ? std::optional(source.file) : std::nullopt};
-    if (farm::clearDatabase(target)) refill(Refill::Full);
+    if (!farm::clearDatabase(target)) return;
+    refill(Refill::Full);
+    // The refilled list would hide where the copy went.
+    if (!target.copyWritten.empty()) line(farm::clearCopyLine(target.copyWritten));
 }
 void CFishesView::onMakeUpgradingTable() {}
 void CFishesView::onCheckFtpServer() {}

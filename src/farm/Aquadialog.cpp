@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/InterfaceText.h"
 #include "db/Dates.h"
 #include "farm/EditBinder.h"
 #include "farm/FieldText.h"
@@ -25,8 +26,6 @@ QPushButton* button(QWidget* parent, const char* name, const char* text) {
     b->setAutoDefault(false);
     return b;
 }
-
-constexpr const char* kInAll = "In all";
 
 }  // namespace
 
@@ -59,10 +58,10 @@ Aquadialog::Aquadialog(QWidget* parent, db::CFishesDoc& doc, app::Settings& sett
     binder_->guarded([&] { fillTanks(settings_.Default_aquarium); });
 }
 
-QLineEdit* Aquadialog::addField(QWidget* parent, const char* name, const char* label, int row, QGridLayout* grid) {
+QLineEdit* Aquadialog::addField(QWidget* parent, const char* name, int label, int row, QGridLayout* grid) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    grid->addWidget(new QLabel(label, parent), row, 0);
+    grid->addWidget(new QLabel(q(app::interfaceText(label, settings_.Default_language)), parent), row, 0);
     grid->addWidget(edit, row, 1);
     return edit;
 }
@@ -73,13 +72,13 @@ void Aquadialog::buildTankSide(QWidget* side) {
     total_ = new QLabel(side);
     total_->setObjectName("total");
     auto* grid = new QGridLayout;
-    length_ = addField(side, "length", "Length", 0, grid);
-    height_ = addField(side, "height", "Height", 1, grid);
-    width_ = addField(side, "width", "Width", 2, grid);
+    length_ = addField(side, "length", app::kTextLength, 0, grid);
+    height_ = addField(side, "height", app::kTextHeight, 1, grid);
+    width_ = addField(side, "width", app::kTextWidth, 2, grid);
     for (int row = 0; row < 3; ++row) grid->addWidget(new QLabel("mm", side), row, 2);
-    name_ = addField(side, "name", "Special tokens", 3, grid);
-    bought_ = addField(side, "bought", "Bought", 4, grid);
-    price_ = addField(side, "price", "Price", 5, grid);
+    name_ = addField(side, "name", app::kTextSpecialTokens, 3, grid);
+    bought_ = addField(side, "bought", app::kTextBought, 4, grid);
+    price_ = addField(side, "price", app::kTextPrice, 5, grid);
     dollar_ = button(side, "priceDollar", "$");
     dollar_->setFixedWidth(28);
     grid->addWidget(dollar_, 5, 2);
@@ -109,20 +108,20 @@ void Aquadialog::buildJournalSide(QWidget* side) {
     journalList_ = new QListWidget(side);
     journalList_->setObjectName("journal");
     auto* grid = new QGridLayout;
-    date_ = addField(side, "entryDate", "Date", 0, grid);
-    volume_ = addField(side, "volume", "Volume wat-ch", 1, grid);
+    date_ = addField(side, "entryDate", app::kTextJournalDate, 0, grid);
+    volume_ = addField(side, "volume", app::kTextVolumeWaterChange, 1, grid);
     waterChange_ = new QCheckBox("Water change", side);
     waterChange_->setObjectName("waterChange");
     grid->addWidget(waterChange_, 1, 2);
-    salt_ = addField(side, "salt", "Saltiness", 2, grid);
-    dGh_ = addField(side, "dGh", "dGh", 3, grid);
-    dKh_ = addField(side, "dKh", "dKh", 4, grid);
-    pH_ = addField(side, "pH", "pH", 5, grid);
-    redox_ = addField(side, "redox", "Redox", 6, grid);
-    ammony_ = addField(side, "ammony", "Ammony", 7, grid);
-    nitrites_ = addField(side, "nitrites", "Nitrites", 8, grid);
-    nitrates_ = addField(side, "nitrates", "Nitrates", 9, grid);
-    phosphates_ = addField(side, "phosphates", "Phosfates", 10, grid);
+    salt_ = addField(side, "salt", app::kTextSaltiness, 2, grid);
+    dGh_ = addField(side, "dGh", app::kTextDGh, 3, grid);
+    dKh_ = addField(side, "dKh", app::kTextDKh, 4, grid);
+    pH_ = addField(side, "pH", app::kTextPH, 5, grid);
+    redox_ = addField(side, "redox", app::kTextRedox, 6, grid);
+    ammony_ = addField(side, "ammony", app::kTextAmmony, 7, grid);
+    nitrites_ = addField(side, "nitrites", app::kTextNitrites, 8, grid);
+    nitrates_ = addField(side, "nitrates", app::kTextNitrates, 9, grid);
+    phosphates_ = addField(side, "phosphates", app::kTextPhosfates, 10, grid);
     newEntry_ = button(side, "newEntry", "New...");
     deleteEntry_ = button(side, "deleteEntry", "Delete...");
     auto* buttons = new QHBoxLayout;
@@ -233,7 +232,7 @@ void Aquadialog::fillTanks(std::optional<int> select) {
     tanks_.show();
     tankList_->clear();
     for (const farm::TankLine& l : tanks_.lines()) tankList_->addItem(q(l.text));
-    total_->setText(q(farm::tankTotalLine(kInAll, tanks_.total())));
+    total_->setText(q(farm::tankTotalLine(app::interfaceText(app::kTextInAll, settings_.Default_language), tanks_.total())));
     filling_ = false;
     auto line = select ? tanks_.lineOf(*select) : std::nullopt;
     if (line) {

@@ -38,7 +38,7 @@ private:
     void buildJournalSide(QWidget* side);
     void bindTankFields();
     void bindJournalFields();
-    QLineEdit* addField(QWidget* parent, const char* name, const char* label, int row, class QGridLayout* grid);
+    QLineEdit* addField(QWidget* parent, const char* name, int label, int row, class QGridLayout* grid);
 
     void fillTanks(std::optional<int> select);
     void selectTank(int row);

@@ -106,7 +106,9 @@ fs::path writeBackup(const fs::path& file) {
 
 }  // namespace
 
-bool clearDatabase(ClearTarget t) {
+std::string clearCopyLine(const fs::path& copy) { return "A copy of the database before clearing: " + copy.string(); }
+
+bool clearDatabase(ClearTarget& t) {
     if (t.prompter.ask(kClearQuestion) != platform::Answer::Yes) return false;
     std::string copyLine;
     if (t.embeddedFile) {
@@ -117,7 +119,8 @@ bool clearDatabase(ClearTarget t) {
                             platform::MessageKind::Error);
             return false;
         }
-        copyLine = "A copy of the database before clearing: " + copy.string();
+        t.copyWritten = copy;
+        copyLine = clearCopyLine(copy);
         t.log.line(copyLine);
     }
     Clearing clearing(t);

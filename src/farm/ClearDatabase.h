@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "db/CFishesDoc.h"
 #include "platform/Prompter.h"
@@ -20,16 +21,20 @@ inline constexpr const char* kClearQuestion =
 // "Reedmere-before-clear-YYYYMMDD-HHMMSS.db" in the database file's folder.
 std::filesystem::path clearBackupPath(const std::filesystem::path& databaseFile, std::time_t when);
 
+// The progress line that says where the copy is.
+std::string clearCopyLine(const std::filesystem::path& copy);
+
 struct ClearTarget {
     db::CFishesDoc& doc;
     platform::Prompter& prompter;
     platform::Log& log;
     std::function<void()> emptyLog;                    // empties the progress list; may be empty
     std::optional<std::filesystem::path> embeddedFile;  // the file to copy first, if any
+    std::filesystem::path copyWritten = {};             // set to the copy once written
 };
 
 // Asks first; false when the answer was No or the copy could not be written
 // (then nothing is deleted). All deletions happen in one transaction.
-bool clearDatabase(ClearTarget target);
+bool clearDatabase(ClearTarget& target);
 
 }  // namespace farm

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/InterfaceText.h"
 #include "db/Dates.h"
 #include "farm/Aquadialog.h"
 #include "farm/ArchivePeriod.h"
@@ -85,7 +86,7 @@ void Myfish::buildList(QWidget* side) {
     top->addWidget(new QLabel("fishes in:", side));
     top->addWidget(fishesIn_, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel("In all", side));
+    bottom->addWidget(new QLabel(q(app::interfaceText(app::kTextInAll, settings_.Default_language)), side));
     bottom->addWidget(total_);
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);

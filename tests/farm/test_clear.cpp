@@ -15,12 +15,16 @@ struct ClearWorld : FarmWorld {
     platform::ScriptedPrompter prompter;
     platform::RecordingLog log;
     int emptied = 0;
+    std::filesystem::path copy;
     bool clear() {
-        return farm::clearDatabase({doc, prompter, log, [this] {
-                                        ++emptied;
-                                        log.lines.clear();
-                                    },
-                                    databaseFile()});
+        farm::ClearTarget target{doc, prompter, log, [this] {
+                                     ++emptied;
+                                     log.lines.clear();
+                                 },
+                                 databaseFile()};
+        bool done = farm::clearDatabase(target);
+        copy = target.copyWritten;
+        return done;
     }
     int backups() {
         int n = 0;
@@ -82,12 +86,12 @@ TEST(ClearDatabase, DeletesTheFarmAfterCopyingTheFile) {
     // The last phase's lines stay, under the line naming the copy.
     ASSERT_EQ(w.log.lines.size(), 2u);
     EXPECT_EQ(w.log.lines[1], "40");
-    EXPECT_EQ(w.log.lines[0].rfind("A copy of the database before clearing: ", 0), 0u);
+    EXPECT_EQ(w.log.lines[0], farm::clearCopyLine(w.copy));
+    EXPECT_EQ(w.copy.parent_path(), w.databaseFile().parent_path());
 
     // The copy still holds the farm.
-    std::string copy = w.log.lines[0].substr(std::string("A copy of the database before clearing: ").size());
     db::Connection c;
-    c.open("DRIVER=SQLite3;Database=" + copy + ";NoWCHAR=1");
+    c.open("DRIVER=SQLite3;Database=" + w.copy.string() + ";NoWCHAR=1");
     std::int64_t lots = 0;
     c.query("SELECT COUNT(*) FROM \"My fishes\"", {db::ColumnKind::Integer},
             [&](std::vector<db::Value>& row) { lots = std::get<std::int64_t>(row[0]); });
@@ -107,11 +111,13 @@ TEST(ClearDatabase, LotsAreAnnouncedParentBeforeOffspring) {
     std::vector<std::string> lotLines;
     platform::RecordingLog log;
     w.prompter.answerNext(platform::Answer::Yes);
-    ASSERT_TRUE(farm::clearDatabase({w.doc, w.prompter, log, [&] {
-                                         if (lotLines.empty() && !log.lines.empty()) lotLines = log.lines;
-                                         log.lines.clear();
-                                     },
-                                     std::nullopt}));
+    farm::ClearTarget target{w.doc, w.prompter, log, [&] {
+                                 if (lotLines.empty() && !log.lines.empty()) lotLines = log.lines;
+                                 log.lines.clear();
+                             },
+                             std::nullopt};
+    ASSERT_TRUE(farm::clearDatabase(target));
+    EXPECT_TRUE(target.copyWritten.empty());
     // Newest first: the offspring was announced after its parent.
     EXPECT_EQ(lotLines, (std::vector<std::string>{"Farm young", "Shop dad"}));
 }
@@ -127,7 +133,8 @@ TEST(ClearDatabase, ALoopInTheGenealogyEnds) {
     int back = w.spawning(b, b);
     w.exec("UPDATE \"My fishes\" SET \"Of_fry\"=" + std::to_string(back) + " WHERE \"Cod\"=" + std::to_string(a));
     w.prompter.answerNext(platform::Answer::Yes);
-    ASSERT_TRUE(farm::clearDatabase({w.doc, w.prompter, w.log, nullptr, std::nullopt}));
+    farm::ClearTarget target{w.doc, w.prompter, w.log, nullptr, std::nullopt};
+    ASSERT_TRUE(farm::clearDatabase(target));
     EXPECT_EQ(w.count("My fishes"), 1);
     EXPECT_EQ(w.count("Incubator"), 1);
 }
