@@ -185,6 +185,9 @@ bool SpeciesPages::write(std::int32_t cod, const std::string& levelLabel) {
     const Group group = taxon.classCode == catalogue::kFishClass ? Group::Animal : Group::Plant;
     const std::string level = levelLabel.empty() ? levels_.label(taxon.classific, env_.language) : levelLabel;
     const std::string title = "<title>" + level + " " + taxon.latName + "</title>\n";
+    // A class added after the first run has no directory yet.
+    std::error_code ec;
+    fs::create_directories(output.parent_path() / "Images", ec);
     // The body is read inside the writer: nothing is read or changed for a page that cannot be written.
     return writePage(env_, output, title, PageKind::ClassPage,
                      [&](PageOut& out) { out.write(bodyOf(taxon, group, level)); });

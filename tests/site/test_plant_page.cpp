@@ -135,3 +135,15 @@ TEST(PageCommands, AfterACardClosesOnlyExistingPagesAreWrittenAgain) {
     EXPECT_FALSE(fs::exists(w.monocots() / "m124.html"));
     EXPECT_EQ(bytesOf(w.monocots() / "m125.html"), "synonym page");
 }
+
+TEST(PlantPage, ClassAddedAfterTheFirstRunGetsItsDirectory) {
+    AnubiasWorld w;
+    w.exec("INSERT INTO \"Reedmere\" (\"Cod\",\"Author\",\"Classific\",\"Lat_name\",\"Of_cod\",\"Class\") VALUES "
+           "(13000,'1111010011011110',262144,'Gastropoda (s.l.)',5,13000),(13001,', ',64,'cornuarietis',13000,13000)");
+    site::SpeciesPages pages(w.doc, w.env);
+    ASSERT_TRUE(pages.write(13001));
+    const fs::path dir = w.workDir() / "Classes" / "Gastropoda _s_l__";
+    EXPECT_TRUE(fs::exists(dir / "m13001.html"));
+    EXPECT_TRUE(fs::is_directory(dir / "Images"));
+    EXPECT_TRUE(w.prompter.shown().empty());
+}
