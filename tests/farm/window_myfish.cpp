@@ -71,11 +71,15 @@ private slots:
         w.lot({w.species, w.tankA, 2, 1, 1, "red"});
         w.lot({w.shrimp, w.tankB, 30});
         w.lot({w.species, w.tankB, 5});
+        w.tank(600, 300, 350, "sold", farmtest::stamp("2026-02-01"));
+        w.tank(600, 0, 350, "bucket");
         w.settings.Default_aquarium = w.tankB;
         auto d = w.open();
         auto* combo = child<QComboBox>(d.get(), "fishesIn");
         QCOMPARE(combo->currentText(), QString("36 liters (quarantine)"));
-        QCOMPARE(combo->count(), 5);
+        // The sold tank is not offered; the empty one goes by the empty-tank name.
+        QCOMPARE(combo->count(), 6);
+        QCOMPARE(combo->itemText(3), QString("Temporary (bucket)"));
         QCOMPARE(combo->itemText(1), QString("Archive"));
         QCOMPARE(items(lots(d.get())), (QStringList{"# Neocaridina davidi", "Apistogramma agassizii"}));
         QCOMPARE(edit(d.get(), "total")->text(), QString("5"));
@@ -85,7 +89,7 @@ private slots:
         QCOMPARE(lots(d.get())->count(), 3);
         QCOMPARE(edit(d.get(), "total")->text(), QString("9"));
         QVERIFY(!child<QPushButton>(d.get(), "new")->isEnabled());
-        combo->setCurrentIndex(4);
+        combo->setCurrentIndex(5);
         QCOMPARE(w.settings.Default_aquarium, w.tankA);
         QCOMPARE(items(lots(d.get())), QStringList{"Apistogramma agassizii (red)"});
     }
@@ -210,7 +214,14 @@ private slots:
         QCOMPARE(lots(d.get())->count(), 0);
         QCOMPARE(w.count("My fishes", "\"Saled\"=4 AND \"Outgo\"=130 AND \"Number_fries\"=0"), 1);
 
+        // Cancelling the period keeps the tank shown.
+        onNextDialog([](QDialog* a) { QTest::mouseClick(child<QPushButton>(a, "cancel"), Qt::LeftButton); });
+        child<QComboBox>(d.get(), "fishesIn")->setCurrentIndex(1);
+        QCOMPARE(child<QComboBox>(d.get(), "fishesIn")->currentText(), QString("63 liters (show)"));
+        QCOMPARE(w.settings.Archiv_fish_from, std::string("quarter"));
+
         onNextDialog([](QDialog* a) {
+            QCOMPARE(child<QListWidget>(a, "periods")->currentItem()->text(), QString("Quarter"));
             child<QListWidget>(a, "periods")->setCurrentRow(3);
             QTest::mouseClick(child<QPushButton>(a, "ok"), Qt::LeftButton);
         });
