@@ -582,6 +582,10 @@ void CFishesView::onClearDatabase() {
     db::DataSourceChoice source = db::chooseDataSource();
     farm::ClearTarget target{shell_.doc, shell_.prompter, *this, [this] { clearLog(); },
                              source.embedded ? std::optional(source.file) : std::nullopt};
+    target.busy = [](bool on) {
+        if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+    };
     if (!farm::clearDatabase(target)) return;
     refill(Refill::Full);
     // The refilled list would hide where the copy went.

@@ -110,6 +110,11 @@ std::string clearCopyLine(const fs::path& copy) { return "A copy of the database
 
 bool clearDatabase(ClearTarget& t) {
     if (t.prompter.ask(kClearQuestion) != platform::Answer::Yes) return false;
+    struct Busy {
+        const std::function<void(bool)>& f;
+        explicit Busy(const std::function<void(bool)>& f) : f(f) { if (f) f(true); }
+        ~Busy() { if (f) f(false); }
+    } busy(t.busy);
     std::string copyLine;
     if (t.embeddedFile) {
         fs::path copy = writeBackup(*t.embeddedFile);

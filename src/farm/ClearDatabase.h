@@ -31,6 +31,7 @@ struct ClearTarget {
     std::function<void()> emptyLog;                    // empties the progress list; may be empty
     std::optional<std::filesystem::path> embeddedFile;  // the file to copy first, if any
     std::filesystem::path copyWritten = {};             // set to the copy once written
+    std::function<void(bool)> busy = {};                // on while the work runs (the wait cursor)
 };
 
 // Asks first; false when the answer was No or the copy could not be written

@@ -16,12 +16,14 @@ struct ClearWorld : FarmWorld {
     platform::RecordingLog log;
     int emptied = 0;
     std::filesystem::path copy;
+    std::vector<bool> busyCalls;
     bool clear() {
         farm::ClearTarget target{doc, prompter, log, [this] {
                                      ++emptied;
                                      log.lines.clear();
                                  },
                                  databaseFile()};
+        target.busy = [this](bool on) { busyCalls.push_back(on); };
         bool done = farm::clearDatabase(target);
         copy = target.copyWritten;
         return done;
@@ -45,6 +47,7 @@ TEST(ClearDatabase, NoKeepsEverything) {
     EXPECT_EQ(w.prompter.lastText(), farm::kClearQuestion);
     EXPECT_EQ(w.count("My fishes"), 2);
     EXPECT_EQ(w.backups(), 0);
+    EXPECT_TRUE(w.busyCalls.empty());
 }
 
 TEST(ClearDatabase, DeletesTheFarmAfterCopyingTheFile) {
@@ -71,6 +74,7 @@ TEST(ClearDatabase, DeletesTheFarmAfterCopyingTheFile) {
     w.prompter.answerNext(platform::Answer::Yes);
     ASSERT_TRUE(w.clear());
     EXPECT_EQ(w.backups(), 1);
+    EXPECT_EQ(w.busyCalls, (std::vector<bool>{true, false}));
     EXPECT_EQ(w.count("My fishes"), 1);
     EXPECT_EQ(w.count("My fishes", "\"Cod\"=5"), 1);
     EXPECT_EQ(w.count("Incubator", "\"Cod\"=" + std::to_string(sp)), 0);
