@@ -19,6 +19,7 @@
 #include "app/InterfaceText.h"
 #include "app/ShellCommands.h"
 #include "app/Workdir.h"
+#include "catalogue/Fishcatal.h"
 #include "db/Dates.h"
 #include "farm/Aquadialog.h"
 #include "farm/ClearDatabase.h"
@@ -471,7 +472,9 @@ void CFishesView::onClassCatalog(int n) {
 
 void CFishesView::onFishCatalogue() { openCatalogue(fishCatalogueRequest(shell_.settings)); }
 
-void CFishesView::openCatalogue(const CatalogueRequest&) {}
+void CFishesView::openCatalogue(const CatalogueRequest& request) {
+    ::openCatalogue(this, shell_.doc, shell_.settings, shell_.prompter, request);
+}
 
 void CFishesView::onCdRom() { toggle(&Settings::CD); }
 void CFishesView::onWwwServer() { toggle(&Settings::WWW); }

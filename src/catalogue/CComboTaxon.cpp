@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "catalogue/CatalogueText.h"
+#include "app/InterfaceText.h"
 #include "catalogue/CatalogueCommands.h"
 
 using namespace catalogue;
@@ -48,7 +48,7 @@ void CComboTaxon::showMenu(const QPoint& where) {
             menu.addSeparator();
             continue;
         }
-        QAction* a = menu.addAction(QString::fromStdString(catalogueText(c.textId, language_)));
+        QAction* a = menu.addAction(QString::fromStdString(app::interfaceText(c.textEntry, language_)));
         if (c.key) a->setShortcut(QKeySequence(c.key));
         a->setData(c.id);
         a->setEnabled(active_.count(c.id) > 0);

@@ -21,9 +21,13 @@ enum CommandId {
     kCmdAddStair = 173,
 };
 
+// String-table entries of the catalogue dialog's switches.
+constexpr int kTextEnableFind = 300;
+constexpr int kTextCommonNames = 301;
+
 struct CatalogueCommand {
     int id;
-    int textId;
+    int textEntry;  // its entry in the interface string table
     int key;  // a Qt::Key, 0 for none
 };
 

@@ -14,10 +14,9 @@
 #include "catalogue/CProperties.h"
 #include "catalogue/CComboTaxon.h"
 #include "catalogue/CatalogueCommands.h"
-#include "catalogue/CatalogueEntry.h"
-#include "catalogue/CatalogueText.h"
 #include "site/CPropPlant.h"
 #include "site/TaxonPageCommands.h"
+#include "app/InterfaceText.h"
 
 using namespace catalogue;
 
@@ -61,8 +60,8 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, app::Settings& settings, platform::Pro
     layout->addWidget(host);
 
     auto* switches = new QHBoxLayout;
-    enableFind_ = new QCheckBox(q(catalogueText(kEnableFind, lang)), this);
-    commonNames_ = new QCheckBox(q(catalogueText(kCommonNames, lang)), this);
+    enableFind_ = new QCheckBox(q(app::interfaceText(kTextEnableFind, lang)), this);
+    commonNames_ = new QCheckBox(q(app::interfaceText(kTextCommonNames, lang)), this);
     enableFind_->setChecked(settings.Find != 0);
     commonNames_->setChecked(settings.Common_name != 0);
     switches->addWidget(enableFind_);
@@ -241,17 +240,11 @@ std::optional<int> FishcatalChooser::choose(QWidget* parent, const ChooserReques
     return dialog.currentTaxon();
 }
 
-void openFishCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter) {
-    ChooserRequest request = fishCatalogueRequest(settings);
+std::optional<int> openCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings,
+                                 platform::Prompter& prompter, const app::CatalogueRequest& request) {
     FishcatalChooser chooser(doc, settings, prompter);
-    if (std::optional<int> chosen = chooser.choose(parent, request)) rememberSelection(settings, request.classCode, *chosen);
-}
-
-void openClassCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter,
-                        int n) {
-    std::vector<Taxon> classes = menuClasses(doc);
-    if (n < 0 || n >= static_cast<int>(classes.size())) return;
-    ChooserRequest request = classCatalogueRequest(doc, settings, classes[static_cast<std::size_t>(n)]);
-    FishcatalChooser chooser(doc, settings, prompter);
-    if (std::optional<int> chosen = chooser.choose(parent, request)) rememberSelection(settings, request.classCode, *chosen);
+    std::optional<int> chosen =
+        chooser.choose(parent, ChooserRequest{request.title, request.heading, request.classCode, request.startTaxon});
+    if (chosen && request.remember) settings.*request.remember = *chosen;
+    return chosen;
 }

@@ -1,13 +1,14 @@
 // The catalogue dialog of one class: a row per shown level with its path
 // combo, counter and find combo, the Find switches, the synonyms and the
 // full name of the current taxon. Also the catalogue as a taxon chooser
-// and the openings from the main window.
+// and as the main window opens it.
 #pragma once
 
 #include <QDialog>
 #include <memory>
 #include <vector>
 
+#include "app/CatalogMenu.h"
 #include "app/Settings.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/TaxonChooser.h"
@@ -93,8 +94,7 @@ private:
     platform::Prompter& prompter_;
 };
 
-// The main window's "Fish catalogue" button.
-void openFishCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter);
-// "Catalogs" entry n (0 for the first class with a menu entry, in Lat_name order).
-void openClassCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings, platform::Prompter& prompter,
-                        int n);
+// Opens the catalogue as the main window asks; on OK the current taxon is
+// stored in the request's remembered-selection setting, if it has one.
+std::optional<int> openCatalogue(QWidget* parent, db::CFishesDoc& doc, app::Settings& settings,
+                                 platform::Prompter& prompter, const app::CatalogueRequest& request);

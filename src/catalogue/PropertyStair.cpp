@@ -3,7 +3,6 @@
 #include <set>
 #include <vector>
 
-#include "catalogue/CatalogueText.h"
 #include "catalogue/TaxonLinks.h"
 #include "catalogue/Taxonomy.h"
 

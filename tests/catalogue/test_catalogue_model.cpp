@@ -2,7 +2,6 @@
 // insertion parents and Find, on a real database.
 #include <gtest/gtest.h>
 
-#include "catalogue/CatalogueEntry.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/TestTaxa.h"
 #include "common/TestEnv.h"
@@ -186,32 +185,4 @@ TEST(CatalogueFind, EqualCommonNamesAreToldApartByTheirOrder) {
     EXPECT_EQ(m.current().cod, second);
     m.chooseFind(row, 2);
     EXPECT_EQ(m.current().cod, first);
-}
-
-TEST(CatalogueEntry, CaptionsStartsAndRememberedSelections) {
-    testenv::DocWorld w;
-    app::Settings s;
-    s.Default_fish = 777;
-    ChooserRequest fish = fishCatalogueRequest(s);
-    EXPECT_EQ(fish.title, "Fishes catalog");
-    EXPECT_EQ(fish.classLabel, "Class Pisces");
-    EXPECT_EQ(fish.startTaxon, 777);
-    std::int32_t snails = addTaxon(w.doc, "Gastropoda", kClassLevel, 3, 0, "1111010011011111");
-    std::vector<Taxon> menu = menuClasses(w.doc);
-    ASSERT_EQ(menu.size(), 1u);  // the seeded classes keep their menu flag off
-    EXPECT_EQ(classMenuText(w.doc, menu[0], 0), "Gastropoda");
-    addCommon(w.doc, snails, "Улитки", 1);
-    s.Default_language = 1;
-    ChooserRequest r = classCatalogueRequest(w.doc, s, menu[0]);
-    EXPECT_EQ(r.title, "Улитки catalog");
-    EXPECT_EQ(r.classLabel, "Class Gastropoda");
-    EXPECT_EQ(r.startTaxon, snails);
-    s.Default_crus = 555;
-    EXPECT_EQ(classCatalogueRequest(w.doc, s, *findTaxon(w.doc, 10420)).startTaxon, 10420);
-    s.Default_monocot = 444;
-    EXPECT_EQ(classCatalogueRequest(w.doc, s, *findTaxon(w.doc, 12129)).startTaxon, 444);
-    rememberSelection(s, 12127, 31);
-    rememberSelection(s, 10420, 32);
-    EXPECT_EQ(s.Default_dicot, 31);
-    EXPECT_EQ(s.Default_crus, 555);
 }

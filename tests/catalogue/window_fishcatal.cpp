@@ -214,11 +214,15 @@ void FishcatalWindow::chooserReturnsTheTaxonAndTheMenuRemembersIt() {
         });
     };
     chooseNextSpecies(false);
-    openFishCatalogue(nullptr, w.doc, s, p);
+    openCatalogue(nullptr, w.doc, s, p, app::fishCatalogueRequest(s));
     QCOMPARE(s.Default_fish, t.axelrodi);
     chooseNextSpecies(true);
-    openFishCatalogue(nullptr, w.doc, s, p);
+    openCatalogue(nullptr, w.doc, s, p, app::fishCatalogueRequest(s));
     QCOMPARE(s.Default_fish, t.innesi);
+    s.Default_crus = 1;
+    chooseNextSpecies(true);  // a class that keeps no selection here
+    openCatalogue(nullptr, w.doc, s, p, app::CatalogueRequest{10420, "Crustaceans catalog", "Class Crustacea", 10420, nullptr});
+    QCOMPARE(s.Default_crus, 1);
 }
 
 QTEST_MAIN(FishcatalWindow)
