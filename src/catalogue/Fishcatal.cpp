@@ -14,6 +14,7 @@
 #include "catalogue/CProperties.h"
 #include "catalogue/CComboTaxon.h"
 #include "catalogue/CatalogueCommands.h"
+#include "catalogue/TaxonEditing.h"
 #include "site/CPropPlant.h"
 #include "site/TaxonPageCommands.h"
 #include "app/InterfaceText.h"
@@ -194,19 +195,21 @@ void Fishcatal::showNames() {
     for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));
 }
 
-// The card of an animal taxon is what acts so far; the other commands stay
-// in the menu, unavailable.
+// The editing commands where they can act, the page and card commands on a
+// selected taxon; the surveys stay in the menu, unavailable.
 void Fishcatal::updateCommands() {
     const auto& rows = model_.rows();
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
         bool chosen = rows[i].selected >= 0;
-        rows_[i].path->setActiveCommands(chosen ? std::set<int>{kCmdEditInfo, kCmdViewInfo, kCmdEditHtm}
-                                                : std::set<int>{});
+        std::set<int> active = editingCommands(model_, static_cast<int>(i));
+        if (chosen) active.insert({kCmdEditInfo, kCmdViewInfo, kCmdEditHtm});
+        rows_[i].path->setActiveCommands(active);
     }
 }
 
 void Fishcatal::runCommand(int row, int id) {
     commandRow_ = row;
+    if (editingCommands(model_, row).count(id)) return runEditing(row, id);
     const CatalogueRow& r = model_.rows()[static_cast<std::size_t>(row)];
     if (r.selected < 0) return;
     const Taxon& taxon = r.path[static_cast<std::size_t>(r.selected)];

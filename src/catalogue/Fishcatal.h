@@ -57,6 +57,7 @@ private:
     void choosePath(int row, int index);
     void chooseFind(int row, int index);
     void runCommand(int row, int id);
+    void runEditing(int row, int id);  // FishcatalEditing.cpp
     void findSwitched();
     void refillFind();
     void showRows();

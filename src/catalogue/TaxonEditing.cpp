@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 
+#include "catalogue/CatalogueCommands.h"
 #include "catalogue/NameCheck.h"
 #include "platform/WildcardFind.h"
 #include "site/SpeciesPage.h"
@@ -187,6 +188,14 @@ std::optional<std::int32_t> addParent(const CatalogueModel& model, int row) {
     if (row == 1) return insertionParent(row);
     if (std::optional<Taxon> twoAbove = selectedTaxon(model, row - 2)) return twoAbove->cod;
     return std::nullopt;
+}
+
+std::set<int> editingCommands(const CatalogueModel& model, int row) {
+    std::set<int> ids;
+    if (addParent(model, row)) ids.insert(kCmdAddNew);
+    if (selectedTaxon(model, row))
+        ids.insert({kCmdEditProperties, kCmdDelete, kCmdEditSynonyms, kCmdChangeTaxonomy});
+    return ids;
 }
 
 void rewritePages(EditingContext& ctx, std::initializer_list<std::int32_t> codes) {

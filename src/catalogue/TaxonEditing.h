@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "catalogue/CatalogueModel.h"
@@ -67,6 +68,9 @@ void writeCommonName(db::CFishesDoc& doc, std::int32_t cod, int language, const 
 std::optional<Taxon> selectedTaxon(const CatalogueModel& model, int row);
 // Where "Add new" at a row puts the new taxon; nothing when it cannot add there.
 std::optional<std::int32_t> addParent(const CatalogueModel& model, int row);
+
+// The editing commands (190 to 194) that act at a row.
+std::set<int> editingCommands(const CatalogueModel& model, int row);
 
 // The commands return true when the catalogue changed; the model then shows
 // the new state. Pages of the taxa around are written again when they exist.
