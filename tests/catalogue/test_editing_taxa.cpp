@@ -266,3 +266,15 @@ TEST(DeleteTaxon, NothingSelectedDoesNothing) {
     EXPECT_FALSE(deleteTaxon(w.ctx, m, kSpeciesRow));
     EXPECT_TRUE(w.prompter.shown().empty());
 }
+
+TEST(EditingCommands, EachActsWhereItCan) {
+    EditingWorld w;
+    CatalogueModel m(w.doc, 14, 0);
+    m.show(w.tetras.paracheirodon);
+    EXPECT_EQ(editingCommands(m, kGenusRow), (std::set<int>{190, 191, 192, 193, 194}));
+    EXPECT_EQ(editingCommands(m, kSpeciesRow), (std::set<int>{190}));  // entries, none selected
+    m.show(14);
+    EXPECT_EQ(editingCommands(m, 0), (std::set<int>{190}));
+    EXPECT_TRUE(editingCommands(m, kSpeciesRow).empty());
+    EXPECT_TRUE(editingCommands(m, 99).empty());
+}
