@@ -20,6 +20,7 @@
 #include "app/ShellCommands.h"
 #include "app/Workdir.h"
 #include "catalogue/Fishcatal.h"
+#include "catalogue/Fishcatalconfig.h"
 #include "db/Dates.h"
 #include "farm/Aquadialog.h"
 #include "farm/ClearDatabase.h"
@@ -463,7 +464,11 @@ void CFishesView::onUploadTimer() {}
 
 // ---- Catalogs ------------------------------------------------------------
 
-void CFishesView::onHighTaxonomy() {}
+void CFishesView::onHighTaxonomy() {
+    Fishcatalconfig dialog(shell_.doc, shell_.settings.Default_language, shell_.prompter, this);
+    dialog.exec();
+    emit classMenuChanged();  // names or menu flags may have changed
+}
 void CFishesView::onTaxonomyReport() {}
 
 void CFishesView::onClassCatalog(int n) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/CatalogueModel.h"
+#include "catalogue/HighTaxonomy.h"
 #include "catalogue/TestTaxa.h"
 #include "common/TestEnv.h"
 
@@ -185,4 +186,57 @@ TEST(CatalogueFind, EqualCommonNamesAreToldApartByTheirOrder) {
     EXPECT_EQ(m.current().cod, second);
     m.chooseFind(row, 2);
     EXPECT_EQ(m.current().cod, first);
+}
+
+TEST(HighTaxonomy, TreeStopsAtTheClassesAndShowsCommonNames) {
+    testenv::DocWorld w;
+    testtaxa::Tetras t(w.doc);
+    addTaxon(w.doc, "Gastropoda", kClassLevel, 4, 0, "1111010011011111");
+    addTaxon(w.doc, "Biota syn", kRootLevel + kSynonymOffset, 1, 0);  // the root's synonym is no child
+    TreeNode root = highTaxonomyTree(w.doc, 0);
+    EXPECT_EQ(root.label, "Biota");
+    ASSERT_EQ(root.children.size(), 2u);
+    const TreeNode& animalia = root.children[0];
+    EXPECT_EQ(animalia.label, "Animalia (Animals)");
+    const TreeNode& chordata = animalia.children.at(1);
+    EXPECT_EQ(chordata.label, "Chordata (Chordates)");
+    const TreeNode& vertebrata = chordata.children.at(0);
+    std::vector<std::string> classes;
+    for (const TreeNode& n : vertebrata.children) classes.push_back(n.label);
+    EXPECT_EQ(classes, (std::vector<std::string>{"Gastropoda", "Pisces (Fishes)"}));  // menu flag or not
+    EXPECT_TRUE(vertebrata.children[1].children.empty());  // Ostariophysi is the catalogue's
+    TreeNode ru = highTaxonomyTree(w.doc, 1);
+    EXPECT_EQ(ru.children[0].label, "Animalia (Животные)");
+}
+
+TEST(HighTaxonomy, ClassConfigurationAndNewButtons) {
+    testenv::DocWorld w;
+    LevelTable levels = readLevels(w.doc);
+    std::vector<LevelSwitch> s = levelSwitches(levels, "1111010011011110", 0);
+    ASSERT_EQ(s.size(), 15u);
+    EXPECT_EQ(s[0].label, "Superorder");
+    EXPECT_EQ(s[14].label, "Strain");
+    EXPECT_FALSE(s[4].shown);  // 8192
+    std::vector<bool> shown;
+    for (const LevelSwitch& l : s) shown.push_back(l.shown);
+    shown[4] = true;
+    EXPECT_EQ(visibilityString(shown, true), "1111110011011111");
+    EXPECT_EQ(withMenuFlag("1111010011011110", true), "1111010011011111");
+    storeVisibility(w.doc, 12176, "1111010011011111");
+    EXPECT_EQ(findTaxon(w.doc, 12176)->author, "1111010011011111");
+    storeVisibility(w.doc, 4, "0");  // not a class: untouched
+    EXPECT_EQ(findTaxon(w.doc, 4)->author, "Lamarck, 1801");
+
+    std::vector<NewButton> b = newButtons(levels, 524288, 0);  // Superclass: g = 2
+    EXPECT_EQ(b[0].caption, "New Superorder");
+    EXPECT_TRUE(b[0].enabled);
+    EXPECT_EQ(b[0].level, 131072);
+    EXPECT_EQ(b[1].caption, "New Class");
+    EXPECT_FALSE(b[2].enabled);
+    b = newButtons(levels, kRootLevel, 1);  // g = 3
+    EXPECT_EQ(b[0].caption, "New Подцарство");
+    EXPECT_EQ(b[2].caption, "New Домен");
+    b = newButtons(levels, kClassLevel, 0);
+    EXPECT_EQ(b[0].caption, "New Superorder");
+    EXPECT_FALSE(b[1].enabled);
 }
