@@ -6,9 +6,8 @@ namespace {
 
 constexpr int kMaxTreeDepth = 32;
 
-std::string treeLabel(db::CFishesDoc& doc, const Taxon& t, int language) {
-    std::string common = commonName(doc, t.cod, language);
-    return common.empty() ? t.latName : t.latName + " (" + common + ")";
+std::string nodeLabel(db::CFishesDoc& doc, const Taxon& t, int language) {
+    return treeLabel(t.latName, commonName(doc, t.cod, language));
 }
 
 std::vector<Taxon> childrenOf(db::CFishesDoc& doc, const Taxon& node) {
@@ -28,7 +27,7 @@ void expand(db::CFishesDoc& doc, TreeNode& node, int language, int depth) {
     std::int32_t first = children.front().classific;
     if (first < kClassLevel || first == kRootLevel) return;  // below the classes: the catalogue's part
     for (const Taxon& c : children) {
-        TreeNode child{c, treeLabel(doc, c, language), {}};
+        TreeNode child{c, nodeLabel(doc, c, language), {}};
         expand(doc, child, language, depth + 1);
         node.children.push_back(std::move(child));
     }
@@ -36,13 +35,17 @@ void expand(db::CFishesDoc& doc, TreeNode& node, int language, int depth) {
 
 }  // namespace
 
+std::string treeLabel(const std::string& latName, const std::string& common) {
+    return common.empty() ? latName : latName + " (" + common + ")";
+}
+
 TreeNode highTaxonomyTree(db::CFishesDoc& doc, int language) {
     db::Fish& f = *doc.taxa2;
     f.setFilter("Classific=" + std::to_string(kRootLevel));
     f.requery();
     if (f.isEOF()) return TreeNode{};
     Taxon root = taxonOf(f);
-    TreeNode tree{root, treeLabel(doc, root, language), {}};
+    TreeNode tree{root, nodeLabel(doc, root, language), {}};
     expand(doc, tree, language, 0);
     return tree;
 }

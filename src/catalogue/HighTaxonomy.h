@@ -16,6 +16,9 @@ struct TreeNode {
     std::vector<TreeNode> children;
 };
 
+// Lat_name, then " (" + common name + ")" when it has one.
+std::string treeLabel(const std::string& latName, const std::string& common);
+
 // The tree from the root; a node's children are shown only while they are
 // of class level or above.
 TreeNode highTaxonomyTree(db::CFishesDoc& doc, int language);

@@ -1,13 +1,10 @@
 #include "catalogue/HighTaxonomyEditing.h"
 
+#include "catalogue/HighTaxonomy.h"
 #include "catalogue/NameCheck.h"
 #include "catalogue/TaxonEditing.h"
 
 namespace catalogue {
-
-std::string treeLabel(const std::string& latName, const std::string& common) {
-    return common.empty() ? latName : latName + " (" + common + ")";
-}
 
 std::optional<HighTaxonItem> createHighTaxon(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t parent,
                                              std::int32_t level, int language) {

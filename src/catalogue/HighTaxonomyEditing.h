@@ -20,8 +20,6 @@ struct HighTaxonItem {
     std::string label;  // Lat_name, and " (" + common name + ")" when it has one
 };
 
-std::string treeLabel(const std::string& latName, const std::string& common);
-
 // Asks "Enter latin name" and "Enter common name", then adds a child of the
 // parent at the level; nothing on Cancel or an empty Latin name.
 std::optional<HighTaxonItem> createHighTaxon(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t parent,
