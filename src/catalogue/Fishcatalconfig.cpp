@@ -1,5 +1,7 @@
 #include "catalogue/Fishcatalconfig.h"
 
+#include "catalogue/HighTaxonomyEditing.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -30,11 +32,10 @@ Fishcatalconfig::Fishcatalconfig(db::CFishesDoc& doc, int language, platform::Pr
     tree_->setMinimumWidth(320);
     layout->addWidget(tree_, 1);
     auto* side = new QVBoxLayout;
-    // Creating and renaming taxa here come with the taxon editing; the
-    // buttons show what they would create.
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         new_.push_back(new QPushButton(QStringLiteral("New..."), this));
         side->addWidget(new_.back());
+        connect(new_.back(), &QPushButton::clicked, this, [this, i] { createChild(i); });
     }
     edit_ = new QPushButton(QStringLiteral("Edit..."), this);
     delete_ = new QPushButton(QStringLiteral("Delete..."), this);
@@ -42,6 +43,7 @@ Fishcatalconfig::Fishcatalconfig(db::CFishesDoc& doc, int language, platform::Pr
         b->setEnabled(false);
         side->addWidget(b);
     }
+    connect(edit_, &QPushButton::clicked, this, &Fishcatalconfig::editNode);
     config_ = new QGroupBox(QStringLiteral("Config"), this);
     auto* cl = new QVBoxLayout(config_);
     boxHost_ = new QWidget(config_);
@@ -95,8 +97,9 @@ void Fishcatalconfig::selected() {
     std::vector<NewButton> buttons = newButtons(levels_, level, language_);
     for (std::size_t i = 0; i < new_.size(); ++i) {
         new_[i]->setText(buttons[i].enabled ? q(buttons[i].caption) : QStringLiteral("New..."));
-        new_[i]->setEnabled(false);
+        new_[i]->setEnabled(buttons[i].enabled);
     }
+    edit_->setEnabled(item != nullptr);
     std::optional<Taxon> cls;
     if (item && level == kClassLevel) guarded([&] { cls = findTaxon(doc_, item->data(0, kCodRole).toInt()); });
     config_->setVisible(cls.has_value());
@@ -133,5 +136,32 @@ void Fishcatalconfig::menuFlagClicked() {
     guarded([&] {
         std::optional<Taxon> cls = findTaxon(doc_, configClass_);
         if (cls) storeVisibility(doc_, configClass_, withMenuFlag(cls->author, setToMenu_->isChecked()));
+    });
+}
+
+// The new taxon's item goes under the selected node, which stays selected.
+void Fishcatalconfig::createChild(std::size_t button) {
+    QTreeWidgetItem* item = tree_->currentItem();
+    if (!item) return;
+    std::vector<NewButton> buttons = newButtons(levels_, item->data(0, kLevelRole).toInt(), language_);
+    if (button >= buttons.size() || !buttons[button].enabled) return;
+    guarded([&] {
+        std::optional<HighTaxonItem> made =
+            createHighTaxon(doc_, prompter_, item->data(0, kCodRole).toInt(), buttons[button].level, language_);
+        if (!made) return;
+        auto* child = new QTreeWidgetItem(item);
+        child->setText(0, q(made->label));
+        child->setData(0, kCodRole, made->cod);
+        child->setData(0, kLevelRole, buttons[button].level);
+        item->setExpanded(true);
+    });
+}
+
+void Fishcatalconfig::editNode() {
+    QTreeWidgetItem* item = tree_->currentItem();
+    if (!item) return;
+    guarded([&] {
+        if (std::optional<HighTaxonItem> edited = editHighTaxon(doc_, prompter_, item->data(0, kCodRole).toInt(), language_))
+            item->setText(0, q(edited->label));
     });
 }

@@ -36,6 +36,8 @@ private:
     void showConfig(const catalogue::Taxon& cls);
     void save();
     void menuFlagClicked();
+    void createChild(std::size_t button);
+    void editNode();
     void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
