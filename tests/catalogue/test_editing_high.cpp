@@ -32,7 +32,7 @@ TEST(HighTaxonomy, ANewClassGetsTheVisibilityStringAndItsCommonName) {
     EXPECT_EQ(w.scalar("SELECT Classific FROM Reedmere WHERE Cod=" + cod), "262144");
     EXPECT_EQ(w.scalar("SELECT Class FROM Reedmere WHERE Cod=" + cod), "0");
     EXPECT_EQ(w.scalar("SELECT Name FROM Common WHERE Language=1 AND Of_fish=" + cod), "Snails");
-    EXPECT_EQ(w.scalar("SELECT COUNT(*) FROM Reedmere WHERE Author='?????'"), "0");
+    EXPECT_EQ(w.scalar("SELECT COUNT(*) FROM Reedmere WHERE Author='?????" "'"), "0");
 }
 
 TEST(HighTaxonomy, OtherLevelsGetNoAuthorAndAnEmptyCommonNameIsStillWritten) {

@@ -52,7 +52,7 @@ TEST(SynonymList, NewSynonymLandsAtItsSortedPosition) {
     EXPECT_EQ(w.scalar("SELECT Class FROM Reedmere WHERE Cod=" + cod), "14");
     EXPECT_EQ(w.scalar("SELECT Lat_name FROM Reedmere WHERE Cod=" + cod), "Lamprocheirodon");
     EXPECT_EQ(w.count("Common", "Of_fish=" + cod + " AND Language=0 AND Name='Cardinal'"), "1");
-    EXPECT_EQ(w.count("Reedmere", "Author='??????????'"), "0");
+    EXPECT_EQ(w.count("Reedmere", "Author='??????????" "'"), "0");
     EXPECT_EQ(list.add({"  ", "", "", ""}), std::nullopt);
     EXPECT_EQ(list.lines().size(), 3u);
     // The list read again agrees with the lines kept.
