@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/CatalogueText.h"
+#include "catalogue/HabitatGroup.h"
 #include "catalogue/Habitats.h"
 #include "catalogue/PropertyStair.h"
 
@@ -33,39 +34,14 @@ SpecFish::SpecFish(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32
     keepValues_ = readSubFields(doc, taxon, Packed::Keep);
     spawnValues_ = readSubFields(doc, taxon, Packed::Spawn);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(buildHabitats(), 0, 0, 1, 2);
+    habitats_ = new HabitatGroup(doc, prompter, cardHabitats(doc, taxon),
+                                 [this](const std::vector<std::string>& names) { writeHabitats(doc_, taxon_, names); },
+                                 this);
+    connect(habitats_, &HabitatGroup::habitatsChanged, this, &SpecFish::habitatsChanged);
+    grid->addWidget(habitats_, 0, 0, 1, 2);
     grid->addWidget(buildKeeping(), 1, 0);
     grid->addWidget(buildSpawning(), 1, 1);
     grid->addWidget(buildPosterity(), 2, 0, 1, 2);
-}
-
-QGroupBox* SpecFish::buildHabitats() {
-    auto* box = new QGroupBox(QStringLiteral("Natural habitat"), this);
-    auto* layout = new QGridLayout(box);
-    browse_ = new QListWidget(box);
-    chosen_ = new QListWidget(box);
-    browse_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    add_ = new QPushButton(QStringLiteral("Add ->"), box);
-    remove_ = new QPushButton(QStringLiteral("Remove <-"), box);
-    newHabitat_ = new QPushButton(QStringLiteral("New..."), box);
-    deleteHabitat_ = new QPushButton(QStringLiteral("Delete..."), box);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {add_, remove_, newHabitat_, deleteHabitat_}) buttons->addWidget(b);
-    buttons->addStretch();
-    layout->addWidget(browse_, 0, 0);
-    layout->addLayout(buttons, 0, 1);
-    layout->addWidget(chosen_, 0, 2);
-    browse_->setMaximumHeight(120);
-    chosen_->setMaximumHeight(120);
-    connect(browse_, &QListWidget::itemDoubleClicked, this, &SpecFish::openEntry);
-    connect(add_, &QPushButton::clicked, this, &SpecFish::addChosen);
-    connect(remove_, &QPushButton::clicked, this, &SpecFish::removeChosen);
-    connect(newHabitat_, &QPushButton::clicked, this, &SpecFish::newHabitat);
-    connect(deleteHabitat_, &QPushButton::clicked, this, &SpecFish::deleteHabitats);
-    for (const std::string& name : cardHabitats(doc_, taxon_)) chosen_->addItem(q(name));
-    browse(0);
-    return box;
 }
 
 QGroupBox* SpecFish::buildKeeping() {
@@ -177,64 +153,4 @@ QLineEdit* SpecFish::numberEdit(CardNumber f) const {
     for (auto& [field, edit] : numbers_)
         if (field == f) return edit;
     return nullptr;
-}
-
-void SpecFish::browse(std::int32_t node) {
-    node_ = node;
-    browse_->clear();
-    for (const HabitatEntry& e : browseHabitats(doc_, node)) {
-        auto* item = new QListWidgetItem(q(e.text), browse_);
-        item->setData(Qt::UserRole, e.cod);
-    }
-}
-
-void SpecFish::openEntry() {
-    QListWidgetItem* item = browse_->currentItem();
-    if (!item) return;
-    guarded([&] {
-        if (item->text() == kUpEntry) browse(habitatParent(doc_, node_));
-        else browse(item->data(Qt::UserRole).toInt());
-    });
-}
-
-void SpecFish::addChosen() {
-    for (QListWidgetItem* item : browse_->selectedItems())
-        if (item->text() != kUpEntry) chosen_->addItem(q(habitatName(item->text().toStdString())));
-    storeHabitats();
-}
-
-void SpecFish::removeChosen() {
-    for (QListWidgetItem* item : chosen_->selectedItems()) delete item;
-    storeHabitats();
-}
-
-void SpecFish::storeHabitats() {
-    QStringList names;
-    std::vector<std::string> list;
-    for (int i = 0; i < chosen_->count(); ++i) {
-        names << chosen_->item(i)->text();
-        list.push_back(names.back().toStdString());
-    }
-    guarded([&] { writeHabitats(doc_, taxon_, list); });
-    emit habitatsChanged(names);
-}
-
-void SpecFish::newHabitat() {
-    std::string name;
-    if (!prompter_.askText("Add new habitat", name) || name.empty()) return;
-    guarded([&] {
-        addHabitat(doc_, name, node_);
-        browse(node_);
-    });
-}
-
-void SpecFish::deleteHabitats() {
-    std::vector<std::string> names;
-    for (QListWidgetItem* item : browse_->selectedItems())
-        if (item->text() != kUpEntry) names.push_back(habitatName(item->text().toStdString()));
-    if (names.empty() || prompter_.ask("      Are you sure?") != platform::Answer::Yes) return;
-    guarded([&] {
-        catalogue::deleteHabitats(doc_, node_, names);
-        browse(node_);
-    });
 }

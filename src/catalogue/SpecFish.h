@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "catalogue/CareCard.h"
+#include "catalogue/HabitatGroup.h"
 #include "platform/Prompter.h"
 
 class QComboBox;
@@ -25,13 +26,14 @@ public:
     QComboBox* substrateBox() const { return substrate_; }
     QLineEdit* textEdit(catalogue::CardText f) const;
     QLineEdit* numberEdit(catalogue::CardNumber f) const;
-    QListWidget* browseList() const { return browse_; }
-    QListWidget* chosenList() const { return chosen_; }
-    QPushButton* addButton() const { return add_; }
-    QPushButton* removeButton() const { return remove_; }
-    QPushButton* newHabitatButton() const { return newHabitat_; }
-    QPushButton* deleteHabitatButton() const { return deleteHabitat_; }
-    std::int32_t browsedNode() const { return node_; }
+    HabitatGroup* habitats() const { return habitats_; }
+    QListWidget* browseList() const { return habitats_->browseList(); }
+    QListWidget* chosenList() const { return habitats_->chosenList(); }
+    QPushButton* addButton() const { return habitats_->addButton(); }
+    QPushButton* removeButton() const { return habitats_->removeButton(); }
+    QPushButton* newHabitatButton() const { return habitats_->newHabitatButton(); }
+    QPushButton* deleteHabitatButton() const { return habitats_->deleteHabitatButton(); }
+    std::int32_t browsedNode() const { return habitats_->browsedNode(); }
 
 signals:
     // A stair caption to rewrite: which property, its new caption.
@@ -39,7 +41,6 @@ signals:
     void habitatsChanged(const QStringList& names);
 
 private:
-    QGroupBox* buildHabitats();
     QGroupBox* buildKeeping();
     QGroupBox* buildSpawning();
     QGroupBox* buildPosterity();
@@ -47,13 +48,6 @@ private:
     QLineEdit* cardTextEdit(catalogue::CardText f, const QString& property, const QString& label);
     QLineEdit* cardNumberEdit(catalogue::CardNumber f, const QString& property, const QString& label);
     QComboBox* listBox(const std::vector<std::string>& names, int k);
-    void browse(std::int32_t node);
-    void openEntry();
-    void addChosen();
-    void removeChosen();
-    void newHabitat();
-    void deleteHabitats();
-    void storeHabitats();
     void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
@@ -65,10 +59,7 @@ private:
     std::vector<std::pair<catalogue::CardNumber, QLineEdit*>> numbers_;
     QComboBox* season_ = nullptr;
     QComboBox* substrate_ = nullptr;
-    QListWidget* browse_ = nullptr;
-    QListWidget* chosen_ = nullptr;
-    QPushButton *add_ = nullptr, *remove_ = nullptr, *newHabitat_ = nullptr, *deleteHabitat_ = nullptr;
-    std::int32_t node_ = 0;
+    HabitatGroup* habitats_ = nullptr;
 };
 
 // The key of a packed property on the stair page: "keep0" .. "spawn8".

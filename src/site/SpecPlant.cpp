@@ -30,7 +30,11 @@ SpecPlant::SpecPlant(db::CFishesDoc& doc, platform::Prompter& prompter, std::int
     keep_.resize(site::kPlantKeepFields, nullptr);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(buildHabitats(), 0, 0, 1, 2);
+    habitats_ = new HabitatGroup(
+        doc, prompter, site::plantHabitats(doc, taxon),
+        [this](const std::vector<std::string>& names) { site::writePlantHabitats(doc_, taxon_, names); }, this);
+    connect(habitats_, &HabitatGroup::habitatsChanged, this, &SpecPlant::habitatsChanged);
+    grid->addWidget(habitats_, 0, 0, 1, 2);
 
     auto* keeping = new QGroupBox(QStringLiteral("Keeping conditions"), this);
     auto* keepForm = new QFormLayout(keeping);
@@ -117,93 +121,4 @@ void SpecPlant::storeMethods() {
     std::vector<bool> checked;
     for (QCheckBox* box : methods_) checked.push_back(box->isChecked());
     guarded([&] { site::writePlantMethods(doc_, taxon_, checked); });
-}
-
-QWidget* SpecPlant::buildHabitats() {
-    auto* box = new QGroupBox(QStringLiteral("Natural habitat"), this);
-    auto* layout = new QGridLayout(box);
-    browse_ = new QListWidget(box);
-    chosen_ = new QListWidget(box);
-    browse_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    add_ = new QPushButton(QStringLiteral("Add ->"), box);
-    remove_ = new QPushButton(QStringLiteral("Remove <-"), box);
-    newHabitat_ = new QPushButton(QStringLiteral("New..."), box);
-    deleteHabitat_ = new QPushButton(QStringLiteral("Delete..."), box);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {add_, remove_, newHabitat_, deleteHabitat_}) buttons->addWidget(b);
-    buttons->addStretch();
-    layout->addWidget(browse_, 0, 0);
-    layout->addLayout(buttons, 0, 1);
-    layout->addWidget(chosen_, 0, 2);
-    browse_->setMaximumHeight(120);
-    chosen_->setMaximumHeight(120);
-    connect(browse_, &QListWidget::itemDoubleClicked, this, &SpecPlant::openEntry);
-    connect(add_, &QPushButton::clicked, this, &SpecPlant::addChosen);
-    connect(remove_, &QPushButton::clicked, this, &SpecPlant::removeChosen);
-    connect(newHabitat_, &QPushButton::clicked, this, &SpecPlant::newHabitat);
-    connect(deleteHabitat_, &QPushButton::clicked, this, &SpecPlant::deleteHabitats);
-    for (const std::string& name : site::plantHabitats(doc_, taxon_)) chosen_->addItem(q(name));
-    browse(0);
-    return box;
-}
-
-void SpecPlant::browse(std::int32_t node) {
-    node_ = node;
-    browse_->clear();
-    for (const catalogue::HabitatEntry& e : catalogue::browseHabitats(doc_, node)) {
-        auto* item = new QListWidgetItem(q(e.text), browse_);
-        item->setData(Qt::UserRole, e.cod);
-    }
-}
-
-void SpecPlant::openEntry() {
-    QListWidgetItem* item = browse_->currentItem();
-    if (!item) return;
-    guarded([&] {
-        if (item->text() == catalogue::kUpEntry) browse(catalogue::habitatParent(doc_, node_));
-        else browse(item->data(Qt::UserRole).toInt());
-    });
-}
-
-void SpecPlant::addChosen() {
-    for (QListWidgetItem* item : browse_->selectedItems())
-        if (item->text() != catalogue::kUpEntry) chosen_->addItem(q(catalogue::habitatName(item->text().toStdString())));
-    storeHabitats();
-}
-
-void SpecPlant::removeChosen() {
-    for (QListWidgetItem* item : chosen_->selectedItems()) delete item;
-    storeHabitats();
-}
-
-void SpecPlant::storeHabitats() {
-    QStringList names;
-    std::vector<std::string> list;
-    for (int i = 0; i < chosen_->count(); ++i) {
-        names << chosen_->item(i)->text();
-        list.push_back(names.back().toStdString());
-    }
-    guarded([&] { site::writePlantHabitats(doc_, taxon_, list); });
-    emit habitatsChanged(names);
-}
-
-void SpecPlant::newHabitat() {
-    std::string name;
-    if (!prompter_.askText("Add new habitat", name) || name.empty()) return;
-    guarded([&] {
-        catalogue::addHabitat(doc_, name, node_);
-        browse(node_);
-    });
-}
-
-void SpecPlant::deleteHabitats() {
-    std::vector<std::string> names;
-    for (QListWidgetItem* item : browse_->selectedItems())
-        if (item->text() != catalogue::kUpEntry) names.push_back(catalogue::habitatName(item->text().toStdString()));
-    if (names.empty() || prompter_.ask("      Are you sure?") != platform::Answer::Yes) return;
-    guarded([&] {
-        catalogue::deleteHabitats(doc_, node_, names);
-        browse(node_);
-    });
 }

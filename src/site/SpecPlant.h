@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "catalogue/HabitatGroup.h"
 #include "db/CFishesDoc.h"
 #include "platform/Prompter.h"
 #include "site/PlantCard.h"
@@ -28,27 +29,20 @@ public:
     QLineEdit* numberEdit(site::PlantNumber field) const;
     QComboBox* seasonBox() const { return season_; }
     QCheckBox* method(int i) const { return methods_[static_cast<std::size_t>(i)]; }
-    QListWidget* browseList() const { return browse_; }
-    QListWidget* chosenList() const { return chosen_; }
-    QPushButton* addButton() const { return add_; }
-    QPushButton* removeButton() const { return remove_; }
-    QPushButton* newHabitatButton() const { return newHabitat_; }
-    QPushButton* deleteHabitatButton() const { return deleteHabitat_; }
+    HabitatGroup* habitats() const { return habitats_; }
+    QListWidget* browseList() const { return habitats_->browseList(); }
+    QListWidget* chosenList() const { return habitats_->chosenList(); }
+    QPushButton* addButton() const { return habitats_->addButton(); }
+    QPushButton* removeButton() const { return habitats_->removeButton(); }
+    QPushButton* newHabitatButton() const { return habitats_->newHabitatButton(); }
+    QPushButton* deleteHabitatButton() const { return habitats_->deleteHabitatButton(); }
 
 signals:
     void habitatsChanged(const QStringList& names);
 
 private:
-    QWidget* buildHabitats();
     QLineEdit* keepPiece(int piece);
     QLineEdit* number(site::PlantNumber field);
-    void browse(std::int32_t node);
-    void openEntry();
-    void addChosen();
-    void removeChosen();
-    void storeHabitats();
-    void newHabitat();
-    void deleteHabitats();
     void storeMethods();
     void guarded(const std::function<void()>& write);
 
@@ -61,8 +55,5 @@ private:
     std::vector<std::pair<site::PlantNumber, QLineEdit*>> numbers_;
     QComboBox* season_ = nullptr;
     std::vector<QCheckBox*> methods_;
-    QListWidget* browse_ = nullptr;
-    QListWidget* chosen_ = nullptr;
-    QPushButton *add_ = nullptr, *remove_ = nullptr, *newHabitat_ = nullptr, *deleteHabitat_ = nullptr;
-    std::int32_t node_ = 0;
+    HabitatGroup* habitats_ = nullptr;
 };
