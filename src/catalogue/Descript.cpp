@@ -1,5 +1,7 @@
 #include "catalogue/Descript.h"
 
+#include "db/ShowErrors.h"
+
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,7 +33,7 @@ Descript::Descript(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32
     text_->setPlainText(q(descriptionOf(doc, taxon, language)));
     layout->addWidget(text_);
     connect(text_, &QPlainTextEdit::textChanged, this,
-            [this] { guarded([&] { storeDescription(doc_, taxon_, language_, text_->toPlainText().toStdString()); }); });
+            [this] { db::showingDbErrors(prompter_, [&] { storeDescription(doc_, taxon_, language_, text_->toPlainText().toStdString()); }); });
     auto* row = new QHBoxLayout;
     groups_[0].type = kMemberLink;
     groups_[1].type = kWebLink;
@@ -44,14 +46,6 @@ Descript::Descript(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32
     for (Group& g : groups_) {
         g.links = ofType(all, g.type);
         load(g);
-    }
-}
-
-void Descript::guarded(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
     }
 }
 
@@ -113,11 +107,11 @@ void Descript::showLink(Group& g, int row) {
 void Descript::edited(Group& g, bool (*setter)(db::CFishesDoc&, Link&, const std::string&), const QString& text) {
     int row = g.list->currentRow();
     if (row < 0 || row >= static_cast<int>(g.links.size())) return;  // no entry chosen: nothing to store
-    guarded([&] { setter(doc_, g.links[static_cast<std::size_t>(row)], text.toStdString()); });
+    db::showingDbErrors(prompter_, [&] { setter(doc_, g.links[static_cast<std::size_t>(row)], text.toStdString()); });
 }
 
 void Descript::addNew(Group& g) {
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         g.links.push_back(addNewLink(doc_, taxon_, g.type));
         g.list->addItem(q(kNewLinkName));
         g.list->setCurrentRow(g.list->count() - 1);
@@ -128,10 +122,10 @@ void Descript::addNew(Group& g) {
 
 void Descript::select(Group& g) {
     std::vector<Link> offered;
-    guarded([&] { offered = linksOfOtherTaxa(doc_, taxon_, g.type); });
+    db::showingDbErrors(prompter_, [&] { offered = linksOfOtherTaxa(doc_, taxon_, g.type); });
     int chosen = chooseLink(offered);
     if (chosen < 0 || chosen >= static_cast<int>(offered.size())) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         g.links.push_back(copyLink(doc_, offered[static_cast<std::size_t>(chosen)], taxon_));
         g.list->addItem(q(g.links.back().name));
         g.list->setCurrentRow(g.list->count() - 1);
@@ -142,7 +136,7 @@ void Descript::remove(Group& g) {
     int row = g.list->currentRow();
     if (row < 0 || row >= static_cast<int>(g.links.size())) return;
     if (prompter_.ask("      Are you sure?") != platform::Answer::Yes) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         deleteLink(doc_, g.links[static_cast<std::size_t>(row)]);
         g.links.erase(g.links.begin() + row);
         load(g);

@@ -44,7 +44,6 @@ private:
     void addNew(Group& g);
     void select(Group& g);
     void remove(Group& g);
-    void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
     platform::Prompter& prompter_;

@@ -1,5 +1,7 @@
 #include "catalogue/Fishcatalconfig.h"
 
+#include "db/ShowErrors.h"
+
 #include "catalogue/HighTaxonomyEditing.h"
 
 #include <QCheckBox>
@@ -63,17 +65,9 @@ Fishcatalconfig::Fishcatalconfig(db::CFishesDoc& doc, int language, platform::Pr
     connect(tree_, &QTreeWidget::currentItemChanged, this, &Fishcatalconfig::selected);
     connect(save_, &QPushButton::clicked, this, &Fishcatalconfig::save);
     connect(setToMenu_, &QCheckBox::clicked, this, &Fishcatalconfig::menuFlagClicked);
-    guarded([&] { addNode(nullptr, highTaxonomyTree(doc, language)); });
+    db::showingDbErrors(prompter_, [&] { addNode(nullptr, highTaxonomyTree(doc, language)); });
     tree_->expandAll();
     selected();
-}
-
-void Fishcatalconfig::guarded(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
-    }
 }
 
 void Fishcatalconfig::addNode(QTreeWidgetItem* parent, const TreeNode& node) {
@@ -101,7 +95,7 @@ void Fishcatalconfig::selected() {
     }
     edit_->setEnabled(item != nullptr);
     std::optional<Taxon> cls;
-    if (item && level == kClassLevel) guarded([&] { cls = findTaxon(doc_, item->data(0, kCodRole).toInt()); });
+    if (item && level == kClassLevel) db::showingDbErrors(prompter_, [&] { cls = findTaxon(doc_, item->data(0, kCodRole).toInt()); });
     config_->setVisible(cls.has_value());
     save_->setEnabled(cls.has_value());
     setToMenu_->setEnabled(cls.has_value());
@@ -128,12 +122,12 @@ void Fishcatalconfig::save() {
     if (!configClass_) return;
     std::vector<bool> shown;
     for (QCheckBox* b : levelBoxes_) shown.push_back(b->isChecked());
-    guarded([&] { storeVisibility(doc_, configClass_, visibilityString(shown, setToMenu_->isChecked())); });
+    db::showingDbErrors(prompter_, [&] { storeVisibility(doc_, configClass_, visibilityString(shown, setToMenu_->isChecked())); });
 }
 
 void Fishcatalconfig::menuFlagClicked() {
     if (!configClass_) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         std::optional<Taxon> cls = findTaxon(doc_, configClass_);
         if (cls) storeVisibility(doc_, configClass_, withMenuFlag(cls->author, setToMenu_->isChecked()));
     });
@@ -145,7 +139,7 @@ void Fishcatalconfig::createChild(std::size_t button) {
     if (!item) return;
     std::vector<NewButton> buttons = newButtons(levels_, item->data(0, kLevelRole).toInt(), language_);
     if (button >= buttons.size() || !buttons[button].enabled) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         std::optional<HighTaxonItem> made =
             createHighTaxon(doc_, prompter_, item->data(0, kCodRole).toInt(), buttons[button].level, language_);
         if (!made) return;
@@ -160,7 +154,7 @@ void Fishcatalconfig::createChild(std::size_t button) {
 void Fishcatalconfig::editNode() {
     QTreeWidgetItem* item = tree_->currentItem();
     if (!item) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         if (std::optional<HighTaxonItem> edited = editHighTaxon(doc_, prompter_, item->data(0, kCodRole).toInt(), language_))
             item->setText(0, q(edited->label));
     });

@@ -38,7 +38,6 @@ private:
     void menuFlagClicked();
     void createChild(std::size_t button);
     void editNode();
-    void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
     int language_;

@@ -1,5 +1,7 @@
 #include "catalogue/HabitatGroup.h"
 
+#include "db/ShowErrors.h"
+
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -42,14 +44,6 @@ HabitatGroup::HabitatGroup(db::CFishesDoc& doc, platform::Prompter& prompter, co
     browse(0);
 }
 
-void HabitatGroup::guarded(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
-    }
-}
-
 void HabitatGroup::browse(std::int32_t node) {
     node_ = node;
     browse_->clear();
@@ -62,7 +56,7 @@ void HabitatGroup::browse(std::int32_t node) {
 void HabitatGroup::openEntry() {
     QListWidgetItem* item = browse_->currentItem();
     if (!item) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         if (item->text() == kUpEntry) browse(habitatParent(doc_, node_));
         else browse(item->data(Qt::UserRole).toInt());
     });
@@ -86,14 +80,14 @@ void HabitatGroup::storeHabitats() {
         names << chosen_->item(i)->text();
         list.push_back(names.back().toStdString());
     }
-    guarded([&] { store_(list); });
+    db::showingDbErrors(prompter_, [&] { store_(list); });
     emit habitatsChanged(names);
 }
 
 void HabitatGroup::newHabitat() {
     std::string name;
     if (!prompter_.askText("Add new habitat", name) || name.empty()) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         addHabitat(doc_, name, node_);
         browse(node_);
     });
@@ -104,7 +98,7 @@ void HabitatGroup::deleteHabitats() {
     for (QListWidgetItem* item : browse_->selectedItems())
         if (item->text() != kUpEntry) names.push_back(habitatName(item->text().toStdString()));
     if (names.empty() || prompter_.ask("      Are you sure?") != platform::Answer::Yes) return;
-    guarded([&] {
+    db::showingDbErrors(prompter_, [&] {
         catalogue::deleteHabitats(doc_, node_, names);
         browse(node_);
     });

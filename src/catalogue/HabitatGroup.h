@@ -42,7 +42,6 @@ private:
     void storeHabitats();
     void newHabitat();
     void deleteHabitats();
-    void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
     platform::Prompter& prompter_;

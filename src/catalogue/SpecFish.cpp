@@ -1,5 +1,7 @@
 #include "catalogue/SpecFish.h"
 
+#include "db/ShowErrors.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -80,20 +82,12 @@ QGroupBox* SpecFish::buildPosterity() {
     return box;
 }
 
-void SpecFish::guarded(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
-    }
-}
-
 QLineEdit* SpecFish::packedEdit(Packed which, int k, const std::string& value) {
     auto* edit = new QLineEdit(q(value), this);
     (which == Packed::Keep ? keep_ : spawn_).resize(static_cast<std::size_t>(subFieldCount(which)));
     (which == Packed::Keep ? keep_ : spawn_)[static_cast<std::size_t>(k)] = edit;
     connect(edit, &QLineEdit::textEdited, this, [this, which, k](const QString& text) {
-        guarded([&] {
+        db::showingDbErrors(prompter_, [&] {
             if (writeSubField(doc_, taxon_, which, k, text.toStdString()))
                 emit captionChanged(packedProperty(which, k), q(stairChangedLabel(which, k)) + text);
         });
@@ -106,7 +100,7 @@ QLineEdit* SpecFish::cardTextEdit(CardText f, const QString& property, const QSt
     auto* edit = new QLineEdit(q(textMember(*doc_.animalCards, f)), this);
     texts_.emplace_back(f, edit);
     connect(edit, &QLineEdit::textEdited, this, [this, f, property, label](const QString& text) {
-        guarded([&] {
+        db::showingDbErrors(prompter_, [&] {
             if (writeText(doc_, taxon_, f, text.toStdString())) emit captionChanged(property, label + text);
         });
     });
@@ -118,7 +112,7 @@ QLineEdit* SpecFish::cardNumberEdit(CardNumber f, const QString& property, const
     auto* edit = new QLineEdit(QString::number(numberMember(*doc_.animalCards, f)), this);
     numbers_.emplace_back(f, edit);
     connect(edit, &QLineEdit::textEdited, this, [this, f, property, label](const QString& text) {
-        guarded([&] {
+        db::showingDbErrors(prompter_, [&] {
             if (writeNumber(doc_, taxon_, f, text.toStdString())) emit captionChanged(property, label + text);
         });
     });
@@ -133,7 +127,7 @@ QComboBox* SpecFish::listBox(const std::vector<std::string>& names, int k) {
     std::optional<std::int64_t> index = stored.empty() ? std::nullopt : readUnsigned(stored);
     box->setCurrentIndex(index && *index < static_cast<std::int64_t>(names.size()) ? static_cast<int>(*index) : -1);
     connect(box, &QComboBox::activated, this, [this, k](int i) {
-        guarded([&] {
+        db::showingDbErrors(prompter_, [&] {
             if (writeSubField(doc_, taxon_, Packed::Spawn, k, std::to_string(i)))
                 emit captionChanged(packedProperty(Packed::Spawn, k),
                                     q(stairChangedLabel(Packed::Spawn, k)) +

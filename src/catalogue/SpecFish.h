@@ -48,7 +48,6 @@ private:
     QLineEdit* cardTextEdit(catalogue::CardText f, const QString& property, const QString& label);
     QLineEdit* cardNumberEdit(catalogue::CardNumber f, const QString& property, const QString& label);
     QComboBox* listBox(const std::vector<std::string>& names, int k);
-    void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
     platform::Prompter& prompter_;

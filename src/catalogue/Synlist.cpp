@@ -1,5 +1,7 @@
 #include "catalogue/Synlist.h"
 
+#include "db/ShowErrors.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -51,11 +53,7 @@ Synlist::Synlist(catalogue::SynonymList& list, platform::Prompter& prompter, QWi
 
 template <class Change>
 void Synlist::change(Change&& c) {
-    try {
-        c();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
-    }
+    db::showingDbErrors(prompter_, c);
 }
 
 void Synlist::addSynonym() {

@@ -1,5 +1,7 @@
 #include "catalogue/TOdial.h"
 
+#include "db/ShowErrors.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -47,11 +49,7 @@ TOdial::TOdial(catalogue::TaxonMove& move, platform::Prompter& prompter, QWidget
 template <class Change>
 void TOdial::change(Change&& c) {
     if (filling_) return;
-    try {
-        c();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
-    }
+    db::showingDbErrors(prompter_, c);
 }
 
 void TOdial::chooseLevel(int index) {

@@ -1,5 +1,7 @@
 #include "site/SpecPlant.h"
 
+#include "db/ShowErrors.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -48,7 +50,7 @@ SpecPlant::SpecPlant(db::CFishesDoc& doc, platform::Prompter& prompter, std::int
     substrat_ = new QLineEdit(q(substrat), keeping);
     keepForm->addRow(QStringLiteral("substrat"), substrat_);
     connect(substrat_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        guarded([&] { site::writePlantSubstrat(doc_, taxon_, t.toStdString()); });
+        db::showingDbErrors(prompter_, [&] { site::writePlantSubstrat(doc_, taxon_, t.toStdString()); });
     });
     grid->addWidget(keeping, 1, 0, 3, 1);
 
@@ -60,7 +62,7 @@ SpecPlant::SpecPlant(db::CFishesDoc& doc, platform::Prompter& prompter, std::int
     const int stored = doc_.plantCards->m_Season;
     season_->setCurrentIndex(stored >= 0 && stored < season_->count() ? stored : -1);
     connect(season_, &QComboBox::activated, this, [this](int i) {
-        guarded([&] { site::writePlantNumber(doc_, taxon_, site::PlantNumber::Season, std::to_string(i)); });
+        db::showingDbErrors(prompter_, [&] { site::writePlantNumber(doc_, taxon_, site::PlantNumber::Season, std::to_string(i)); });
     });
     terms->addRow(QStringLiteral("season of reproduction:"), season_);
     grid->addLayout(terms, 1, 1);
@@ -85,19 +87,11 @@ SpecPlant::SpecPlant(db::CFishesDoc& doc, platform::Prompter& prompter, std::int
     grid->addWidget(reproduction, 3, 1);
 }
 
-void SpecPlant::guarded(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const db::DbError& e) {
-        prompter_.tell(e.what(), platform::MessageKind::Error);
-    }
-}
-
 QLineEdit* SpecPlant::keepPiece(int piece) {
     auto* edit = new QLineEdit(q(pieces_[static_cast<std::size_t>(piece)]), this);
     keep_[static_cast<std::size_t>(piece)] = edit;
     connect(edit, &QLineEdit::textEdited, this, [this, piece](const QString& t) {
-        guarded([&] { site::writePlantKeep(doc_, taxon_, piece, t.toStdString()); });
+        db::showingDbErrors(prompter_, [&] { site::writePlantKeep(doc_, taxon_, piece, t.toStdString()); });
     });
     return edit;
 }
@@ -106,7 +100,7 @@ QLineEdit* SpecPlant::number(site::PlantNumber field) {
     auto* edit = new QLineEdit(QString::number(site::plantNumber(*doc_.plantCards, field)), this);
     numbers_.emplace_back(field, edit);
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& t) {
-        guarded([&] { site::writePlantNumber(doc_, taxon_, field, t.toStdString()); });
+        db::showingDbErrors(prompter_, [&] { site::writePlantNumber(doc_, taxon_, field, t.toStdString()); });
     });
     return edit;
 }
@@ -120,5 +114,5 @@ QLineEdit* SpecPlant::numberEdit(site::PlantNumber field) const {
 void SpecPlant::storeMethods() {
     std::vector<bool> checked;
     for (QCheckBox* box : methods_) checked.push_back(box->isChecked());
-    guarded([&] { site::writePlantMethods(doc_, taxon_, checked); });
+    db::showingDbErrors(prompter_, [&] { site::writePlantMethods(doc_, taxon_, checked); });
 }

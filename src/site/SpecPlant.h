@@ -44,7 +44,6 @@ private:
     QLineEdit* keepPiece(int piece);
     QLineEdit* number(site::PlantNumber field);
     void storeMethods();
-    void guarded(const std::function<void()>& write);
 
     db::CFishesDoc& doc_;
     platform::Prompter& prompter_;
