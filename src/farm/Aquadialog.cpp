@@ -1,5 +1,7 @@
 #include "farm/Aquadialog.h"
 
+#include "farm/DialogParts.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,16 +18,11 @@
 #include "farm/FieldText.h"
 #include "farm/Whatdial.h"
 
+using farm::parts::button;
+
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 

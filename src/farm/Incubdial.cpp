@@ -1,5 +1,7 @@
 #include "farm/Incubdial.h"
 
+#include "farm/DialogParts.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -20,23 +22,12 @@
 #include "farm/Myfish.h"
 #include "farm/Whatdial.h"
 
+using farm::parts::button;
+using farm::parts::field;
+
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-QLineEdit* field(QWidget* parent, const char* name, bool readOnly = false) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setReadOnly(readOnly);
-    return e;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 std::string trimmed(const QString& text) { return text.trimmed().toStdString(); }
 

@@ -1,5 +1,7 @@
 #include "farm/Myfish.h"
 
+#include "farm/DialogParts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,22 +27,12 @@
 #include "farm/TankBook.h"
 #include "farm/Whatdial.h"
 
+using farm::parts::button;
+using farm::parts::field;
+
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLineEdit* field(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
 
 QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
     auto* b = new QToolButton(parent);

@@ -1,5 +1,7 @@
 #include "farm/Plandial.h"
 
+#include "farm/DialogParts.h"
+
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -7,16 +9,7 @@
 
 #include "farm/ArchivePeriod.h"
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
+using farm::parts::button;
 
 Plandial::Plandial(QWidget* parent, db::CFishesDoc& doc, Mode mode, Reports reports, const std::string& title)
     : QDialog(parent), mode_(mode) {
