@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "DataDir.h"
 #include "BenchCatalogue.h"
 #include "common/TestEnv.h"
 #include "platform/Prompter.h"

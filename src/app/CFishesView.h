@@ -30,6 +30,7 @@ public:
     void line(const std::string& text) override;
     // Empties the four columns.
     void clearLog();
+    void clear() override { clearLog(); }
 
     enum class Refill { Full, ListsAndTotals, IncubatorTotals };
     // Recomputes the balance of the period into the list and the totals.

@@ -4,11 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "DataDir.h"
 #include "db/StarterCatalogueHook.h"
-
-#ifndef REEDMERE_DATA_DIR
-#define REEDMERE_DATA_DIR "data"
-#endif
 
 namespace db {
 

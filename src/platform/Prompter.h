@@ -28,6 +28,8 @@ public:
     virtual ~Log() = default;
     // Adds a line; the newest line stands first.
     virtual void line(const std::string& text) = 0;
+    // Empties the log.
+    virtual void clear() = 0;
 };
 
 // Answers from a script, in order; records everything shown.
@@ -58,6 +60,7 @@ private:
 class RecordingLog : public Log {
 public:
     void line(const std::string& text) override { lines.insert(lines.begin(), text); }
+    void clear() override { lines.clear(); }
     std::vector<std::string> lines;
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "DataDir.h"
 #include "common/TestEnv.h"
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DataDir.h"
 #include "SiteWorld.h"
 #include "platform/ProcessStart.h"
 
