@@ -7,9 +7,9 @@
 #include <QCheckBox>
 
 #include "BenchCatalogue.h"
-#include "catalogue/CComboTaxon.h"
+#include "ui/catalogue/CComboTaxon.h"
 #include "catalogue/CatalogueModel.h"
-#include "catalogue/Fishcatal.h"
+#include "ui/catalogue/Fishcatal.h"
 #include "common/TestEnv.h"
 
 namespace {
@@ -71,7 +71,7 @@ BENCHMARK(BM_ModelFindCommon)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_DialogOpenOnSpecies(benchmark::State& state) {
     World& w = world();
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     std::size_t i = 0;
     for (auto _ : state) {
@@ -83,7 +83,7 @@ BENCHMARK(BM_DialogOpenOnSpecies)->Unit(benchmark::kMillisecond);
 
 void BM_DialogPathStep(benchmark::State& state) {
     World& w = world();
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, fishes(w.cat.species[w.cat.species.size() / 2]));
     CComboTaxon* genus = d.pathCombo(d.model().rowOfLevel(512));
@@ -95,7 +95,7 @@ BENCHMARK(BM_DialogPathStep)->Unit(benchmark::kMillisecond);
 
 void BM_DialogFindFill(benchmark::State& state) {
     World& w = world();
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, fishes(14));
     for (auto _ : state) {

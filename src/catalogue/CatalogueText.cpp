@@ -1,6 +1,6 @@
 #include "catalogue/CatalogueText.h"
 
-#include "app/InterfaceText.h"
+#include "core/InterfaceText.h"
 
 namespace catalogue {
 
@@ -10,19 +10,19 @@ constexpr int kListLength = 11;
 
 std::vector<std::string> listFrom(int firstEntry) {
     std::vector<std::string> names;
-    for (int i = 0; i < kListLength; ++i) names.push_back(app::interfaceText(firstEntry + i, app::English));
+    for (int i = 0; i < kListLength; ++i) names.push_back(core::interfaceText(firstEntry + i, core::English));
     return names;
 }
 
 }  // namespace
 
 const std::vector<std::string>& seasonNames() {
-    static const std::vector<std::string> names = listFrom(app::kTextSeasonFirst);
+    static const std::vector<std::string> names = listFrom(core::kTextSeasonFirst);
     return names;
 }
 
 const std::vector<std::string>& substrateNames() {
-    static const std::vector<std::string> names = listFrom(app::kTextSubstrateFirst);
+    static const std::vector<std::string> names = listFrom(core::kTextSubstrateFirst);
     return names;
 }
 

@@ -1,12 +1,10 @@
 #include "catalogue/TaxonEditing.h"
 
-#include <filesystem>
+#include <algorithm>
 #include <set>
 
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/NameCheck.h"
-#include "platform/WildcardFind.h"
-#include "site/SpeciesPage.h"
 
 namespace catalogue {
 
@@ -94,7 +92,7 @@ std::string dependants(db::CFishesDoc& doc, const Taxon& taxon) {
 }
 
 std::string deleteQuestion(db::CFishesDoc& doc, const Taxon& taxon) {
-    const std::string sure = "      Are you sure?";
+    const std::string sure = platform::kSureQuestion;
     db::My_Fish& lots = *doc.lots;
     lots.setFilter("Of_fish=" + num(taxon.cod));
     lots.requery();
@@ -112,16 +110,6 @@ void deleteDependentRows(db::CFishesDoc& doc, std::int32_t cod) {
     deleteRows(*doc.links, ofFish);
     deleteRows(*doc.descriptions, ofFish);
     deleteRows(*doc.prices, ofCod);
-}
-
-void deleteFiles(const site::SiteEnv& env, const std::string& classDir, std::int32_t cod) {
-    if (classDir.empty()) return;
-    const std::string code = num(cod);
-    for (const std::string& pattern : {classDir + "\\?" + code + ".html", classDir + "\\Images\\?" + code + "_?.*"})
-        for (const platform::FoundFile& f : platform::findFiles(env.path(pattern))) {
-            std::error_code ec;
-            std::filesystem::remove(f.path, ec);
-        }
 }
 
 }  // namespace
@@ -199,10 +187,11 @@ std::set<int> editingCommands(const CatalogueModel& model, int row) {
 }
 
 void rewritePages(EditingContext& ctx, std::initializer_list<std::int32_t> codes) {
-    site::SpeciesPages pages(ctx.doc, ctx.site);
-    std::set<std::int32_t> done;
+    StalePages stale;
     for (std::int32_t cod : codes)
-        if (cod != 0 && done.insert(cod).second) pages.rewriteIfExists(cod);
+        if (cod != 0 && std::find(stale.rewrite.begin(), stale.rewrite.end(), cod) == stale.rewrite.end())
+            stale.rewrite.push_back(cod);
+    if (ctx.pagesStale) ctx.pagesStale(stale);
 }
 
 bool addTaxon(EditingContext& ctx, CatalogueModel& model, int row, const NameDialog& dialog) {
@@ -266,7 +255,7 @@ bool deleteTaxon(EditingContext& ctx, CatalogueModel& model, int row) {
     const std::string classDir = classDirectory(ctx.doc, *taxon);
     deleteDependentRows(ctx.doc, taxon->cod);
     deleteTaxonRow(ctx.doc, taxon->cod);
-    deleteFiles(ctx.site, classDir, taxon->cod);
+    if (ctx.pagesStale && !classDir.empty()) ctx.pagesStale(StalePages{{}, {{classDir, taxon->cod}}});
     std::optional<Taxon> first = firstOfRowList(ctx.doc, taxon->ofCod, taxon->classific);
     model.show(first ? first->cod : taxon->ofCod);
     rewritePages(ctx, {taxon->ofCod});

@@ -9,10 +9,10 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalogue/CatalogueModel.h"
 #include "platform/Prompter.h"
-#include "site/PageSkeleton.h"
 
 namespace catalogue {
 
@@ -35,11 +35,24 @@ void splitAuthor(const std::string& author, std::string& describer, std::string&
 // Shows the name dialog with a heading; false on Cancel.
 using NameDialog = std::function<bool(const std::string& heading, NameFields& fields)>;
 
+// What an edit leaves stale on the site. The catalogue writes no pages: the
+// window hands this on to the site, which writes the existing pages of the
+// taxa again and removes the pages and pictures of deleted taxa.
+struct StalePages {
+    struct Removed {
+        std::string classDir;  // "\Classes\Pisces"
+        std::int32_t cod = 0;
+    };
+    std::vector<std::int32_t> rewrite;  // each once, in order
+    std::vector<Removed> removed;
+};
+using StalePagesHandler = std::function<void(const StalePages&)>;
+
 // What the editing commands need beside the catalogue.
 struct EditingContext {
     db::CFishesDoc& doc;
     platform::Prompter& prompter;
-    const site::SiteEnv& site;
+    StalePagesHandler pagesStale;  // empty: the site is left as it is
     int language = 0;
 };
 
@@ -78,7 +91,7 @@ bool addTaxon(EditingContext& ctx, CatalogueModel& model, int row, const NameDia
 bool editTaxon(EditingContext& ctx, CatalogueModel& model, int row, const NameDialog& dialog);
 bool deleteTaxon(EditingContext& ctx, CatalogueModel& model, int row);
 
-// Rewrites the existing pages of the given taxa, each once.
+// Announces the pages of the given taxa as stale, each once.
 void rewritePages(EditingContext& ctx, std::initializer_list<std::int32_t> codes);
 
 }  // namespace catalogue

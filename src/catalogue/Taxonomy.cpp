@@ -1,6 +1,6 @@
 #include "catalogue/Taxonomy.h"
 
-#include "app/Startup.h"
+#include "core/WorkPaths.h"
 
 namespace catalogue {
 
@@ -59,7 +59,7 @@ std::string classDirectory(db::CFishesDoc& doc, const Taxon& taxon) {
     std::int32_t classCode = taxon.classific == kClassLevel ? taxon.cod : taxon.classCode;
     std::optional<Taxon> cls = findTaxon(doc, classCode);
     if (!cls) return std::string();
-    return "\\Classes\\" + app::classDirectoryName(cls->latName);
+    return "\\Classes\\" + core::classDirectoryName(cls->latName);
 }
 
 }  // namespace catalogue

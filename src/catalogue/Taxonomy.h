@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/ClassCodes.h"
 #include "db/CFishesDoc.h"
 
 namespace catalogue {
@@ -22,7 +23,7 @@ constexpr std::int32_t kSubgenusLevel = 256;
 constexpr std::int32_t kLotLevel = 128;  // a lot's kind is a taxon of this level or below
 constexpr std::int32_t kEpithetLevel = 64;
 constexpr std::int32_t kSynonymOffset = 1000000000;
-constexpr std::int32_t kFishClass = 14;
+constexpr std::int32_t kFishClass = core::kFishes;
 constexpr const char* kNoAuthor = ", ";
 
 inline bool isSynonym(std::int32_t classific) { return classific > kSynonymOffset; }

@@ -10,7 +10,7 @@ const std::vector<ArchivePeriod>& archivePeriods() {
     return periods;
 }
 
-db::DayMonthYear today() {
+core::DayMonthYear today() {
     std::time_t now = std::time(nullptr);
     std::tm tm{};
     localtime_r(&now, &tm);
@@ -18,9 +18,9 @@ db::DayMonthYear today() {
             static_cast<unsigned>(tm.tm_year + 1900)};
 }
 
-std::optional<db::DayMonthYear> archiveStart(const std::string& period, const db::DayMonthYear& today) {
+std::optional<core::DayMonthYear> archiveStart(const std::string& period, const core::DayMonthYear& today) {
     if (period == "all") return std::nullopt;
-    db::DayMonthYear start = today;
+    core::DayMonthYear start = today;
     unsigned back = period == "month" ? 1 : period == "year" ? 12 : 3;
     if (back == 12) {
         --start.year;
@@ -36,10 +36,10 @@ std::optional<db::DayMonthYear> archiveStart(const std::string& period, const db
     return start;
 }
 
-std::string lotArchiveClause(const std::string& period, const db::DayMonthYear& today) {
+std::string lotArchiveClause(const std::string& period, const core::DayMonthYear& today) {
     auto start = archiveStart(period, today);
     if (!start) return {};
-    std::string day = db::dateLiteral(start->month, start->day, start->year);
+    std::string day = core::dateLiteral(start->month, start->day, start->year);
     return "AND Date_first_eat>=#01/01/80# AND (Date_dye>=" + day + " OR Date_sale>=" + day +
            " OR Date_gift>=" + day + ")";
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 
 namespace farm {
 
@@ -19,15 +19,15 @@ struct ArchivePeriod {
 // Month, Quarter, Year, All period.
 const std::vector<ArchivePeriod>& archivePeriods();
 
-db::DayMonthYear today();
+core::DayMonthYear today();
 
 // One month, three months or one year before today; a 31st missing in the
 // target month becomes the 30th, and in February any day from the 29th on
 // becomes the 28th. Nothing for "all"; any unknown value counts as "quarter".
-std::optional<db::DayMonthYear> archiveStart(const std::string& period, const db::DayMonthYear& today);
+std::optional<core::DayMonthYear> archiveStart(const std::string& period, const core::DayMonthYear& today);
 
 // "AND Date_first_eat>=#01/01/80# AND (Date_dye>=... OR Date_sale>=... OR
 // Date_gift>=...)" with the start day; empty for "all".
-std::string lotArchiveClause(const std::string& period, const db::DayMonthYear& today);
+std::string lotArchiveClause(const std::string& period, const core::DayMonthYear& today);
 
 }  // namespace farm

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "farm/FieldText.h"
 #include "farm/Incubator.h"
 #include "farm/LotNames.h"
@@ -17,7 +17,7 @@ std::string countAndSum(std::int64_t count, std::int64_t cents) {
     return std::to_string(count) + "(" + dollars(cents) + ")";
 }
 
-std::string today() { return db::formatDate(std::time(nullptr)); }
+std::string today() { return core::formatDate(std::time(nullptr)); }
 
 }  // namespace
 
@@ -93,16 +93,16 @@ std::size_t ExpenseKinds::addNew() {
     return list_.size() - 1;
 }
 
-Balance::Balance(db::CFishesDoc& doc, app::Settings& settings) : doc_(doc), settings_(settings) {}
+Balance::Balance(db::CFishesDoc& doc, core::Settings& settings) : doc_(doc), settings_(settings) {}
 
 BalanceViews Balance::views() const {
     return {settings_.Fishview != 0, settings_.Tankview != 0, settings_.Otherview != 0};
 }
 
 std::optional<std::time_t> Balance::periodDay(const std::string& text) {
-    db::DayMonthYear d;
-    if (!db::readDate(text, d)) return std::nullopt;
-    return db::localDate(static_cast<int>(d.day), static_cast<int>(d.month), static_cast<int>(d.year));
+    core::DayMonthYear d;
+    if (!core::readDate(text, d)) return std::nullopt;
+    return core::localDate(static_cast<int>(d.day), static_cast<int>(d.month), static_cast<int>(d.year));
 }
 
 BalanceSheet Balance::refresh(RefreshMode mode, const std::string& fromText, const std::string& toText,
@@ -112,16 +112,16 @@ BalanceSheet Balance::refresh(RefreshMode mode, const std::string& fromText, con
     s.toText = toText;
     if (mode != RefreshMode::IncubatorOnly) {
         // A text being typed stays; the period then falls back like an empty field.
-        std::string fallbackFrom = db::isPeriodDate(settings_.Balance_from) ? settings_.Balance_from : today();
+        std::string fallbackFrom = core::isPeriodDate(settings_.Balance_from) ? settings_.Balance_from : today();
         if (fromText.empty()) s.fromText = fallbackFrom;
         if (toText.empty()) s.toText = today();
         auto from = periodDay(s.fromText);
         if (!from) from = periodDay(fallbackFrom);
         std::string lastDay = periodDay(s.toText) ? s.toText : today();
-        db::DayMonthYear last;
-        db::readDate(lastDay, last);
+        core::DayMonthYear last;
+        core::readDate(lastDay, last);
         from_ = *from;
-        toEnd_ = db::localDate(static_cast<int>(last.day) + 1, static_cast<int>(last.month),
+        toEnd_ = core::localDate(static_cast<int>(last.day) + 1, static_cast<int>(last.month),
                                static_cast<int>(last.year));
         havePeriod_ = true;
 
@@ -152,7 +152,7 @@ void Balance::fillExpenses(BalanceSheet& s, bool list) {
     for (; !k.isEOF(); k.moveNext()) kinds[k.m_Cod] = {k.m_Type, k.m_Name};
 
     db::CSent& e = *doc_.expenses;
-    e.setFilter("Date>=" + db::dateLiteral(from_) + " AND Date<" + db::dateLiteral(toEnd_));
+    e.setFilter("Date>=" + core::dateLiteral(from_) + " AND Date<" + core::dateLiteral(toEnd_));
     e.setSort("Date");
     e.requery();
     for (; !e.isEOF(); e.moveNext()) {
@@ -163,7 +163,7 @@ void Balance::fillExpenses(BalanceSheet& s, bool list) {
         s.totals.spending += income ? -amount : amount;
         if (!list) continue;
         BalanceRow row;
-        row.date = db::formatDate(e.m_Date);
+        row.date = core::formatDate(e.m_Date);
         if (e.m_Count >= 2) row.num = std::to_string(e.m_Count);
         row.price = dollars(e.m_Price);
         row.text = kind != kinds.end() ? kind->second.name : std::string();
@@ -196,7 +196,7 @@ void Balance::fillLots(BalanceSheet& s, bool list) {
             std::int64_t bought = static_cast<std::int64_t>(l.m_Saled) + l.m_Gifted + l.m_Died + living;
             s.totals.spending += bought * l.m_Income;
             if (list)
-                s.rows.push_back({db::formatDate(l.m_Date_mf), std::to_string(bought), dollars(l.m_Income),
+                s.rows.push_back({core::formatDate(l.m_Date_mf), std::to_string(bought), dollars(l.m_Income),
                                   names.species(l.m_Of_fish)});
         }
     }
@@ -210,13 +210,13 @@ void Balance::fillTanks(BalanceSheet& s, bool list) {
         std::string litres = std::to_string(t.m_In_liters);
         if (t.m_Price > 0 && inPeriod(t.m_Date)) {
             s.totals.spending += t.m_Price;
-            if (list) s.rows.push_back({db::formatDate(t.m_Date), "1", dollars(t.m_Price), litres + " liters"});
+            if (list) s.rows.push_back({core::formatDate(t.m_Date), "1", dollars(t.m_Price), litres + " liters"});
         }
         if (t.m_Price_out >= 1 && inPeriod(t.m_Date_out)) {
             s.totals.spending -= t.m_Price_out;
             if (list)
                 s.rows.push_back(
-                    {db::formatDate(t.m_Date_out), "1", dollars(t.m_Price_out), litres + " liters sold"});
+                    {core::formatDate(t.m_Date_out), "1", dollars(t.m_Price_out), litres + " liters sold"});
         }
     }
     t.setFilter(kTanksInService);
@@ -239,7 +239,7 @@ IncubatorTotals Balance::incubatorTotals() {
 bool Balance::positionOnExpense(std::size_t n) {
     if (!havePeriod_) return false;
     db::CSent& e = *doc_.expenses;
-    e.setFilter("Date>=" + db::dateLiteral(from_) + " AND Date<" + db::dateLiteral(toEnd_));
+    e.setFilter("Date>=" + core::dateLiteral(from_) + " AND Date<" + core::dateLiteral(toEnd_));
     e.setSort("Date");
     e.requery();
     e.moveFromFirst(n);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "db/CFishesDoc.h"
 
 namespace farm {
@@ -105,7 +105,7 @@ private:
 
 class Balance {
 public:
-    Balance(db::CFishesDoc& doc, app::Settings& settings);
+    Balance(db::CFishesDoc& doc, core::Settings& settings);
 
     // Recomputes from the tables. Empty period fields show Balance_from and
     // today; an unreadable one is kept but counts as empty.
@@ -136,7 +136,7 @@ private:
     static bool write(db::CSent& r, const ExpenseInput& in);
 
     db::CFishesDoc& doc_;
-    app::Settings& settings_;
+    core::Settings& settings_;
     std::time_t from_ = 0, toEnd_ = 0;  // toEnd_: midnight after the "to" day
     bool havePeriod_ = false;
 };

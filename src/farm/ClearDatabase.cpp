@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 
 namespace farm {
 
@@ -87,7 +87,7 @@ private:
 }  // namespace
 
 fs::path clearBackupPath(const fs::path& databaseFile, std::time_t when) {
-    return databaseFile.parent_path() / ("Reedmere-before-clear-" + db::formatDate(when, "%Y%m%d-%H%M%S") + ".db");
+    return databaseFile.parent_path() / ("Reedmere-before-clear-" + core::formatDate(when, "%Y%m%d-%H%M%S") + ".db");
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #include "farm/FieldText.h"
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 
 namespace farm {
 
@@ -39,22 +39,22 @@ std::string numberMessage(int max) {
 std::string countText(int value) { return value == 0 ? std::string() : std::to_string(value); }
 
 std::optional<std::time_t> readFieldDate(const std::string& text) {
-    db::DayMonthYear d;
-    if (!db::readDate(text, d)) return std::nullopt;
-    return db::localDate(static_cast<int>(d.day), static_cast<int>(d.month), static_cast<int>(d.year));
+    core::DayMonthYear d;
+    if (!core::readDate(text, d)) return std::nullopt;
+    return core::localDate(static_cast<int>(d.day), static_cast<int>(d.month), static_cast<int>(d.year));
 }
 
 std::optional<std::time_t> readEventDate(const std::string& text) {
-    if (trimmed(text).empty()) return db::notSetDate();
+    if (trimmed(text).empty()) return core::notSetDate();
     return readFieldDate(text);
 }
 
 std::string eventDateText(std::time_t t) {
     if (t == 0) return {};
-    std::string shown = db::formatDate(t);
+    std::string shown = core::formatDate(t);
     return shown == "01.01.1980" ? std::string() : shown;
 }
 
-bool sameDay(std::time_t a, std::time_t b) { return db::formatDate(a) == db::formatDate(b); }
+bool sameDay(std::time_t a, std::time_t b) { return core::formatDate(a) == core::formatDate(b); }
 
 }  // namespace farm

@@ -10,7 +10,6 @@
 namespace farm {
 
 inline constexpr const char* kDateMessage = "Inadmissible value!\nPlease set date in DD.MM.YYYY format!";
-inline constexpr const char* kSureQuestion = "      Are you sure?";
 
 // Largest values of the 16-bit and 32-bit count and money columns.
 inline constexpr int kSmallMax = 32767;

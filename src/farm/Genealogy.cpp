@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "farm/LotNames.h"
 
 namespace farm {
@@ -41,7 +41,7 @@ public:
     db::Incubator& spawnings() { return spawnings_; }
 
     std::string text(const LotFacts& l) {
-        std::string t = db::formatDate(l.firstEat) + ": " + names_.species(l.fish);
+        std::string t = core::formatDate(l.firstEat) + ": " + names_.species(l.fish);
         if (!l.other.empty() && !l.place.empty()) t += " (" + l.other + " from " + l.place + ")";
         else if (!l.other.empty()) t += " (" + l.other + ")";
         else if (!l.place.empty()) t += " (from " + l.place + ")";
@@ -115,7 +115,7 @@ std::vector<std::string> spawningsWith(db::CFishesDoc& doc, int lot) {
             rows.push_back({s.m_Date_eggs, side == 0 ? s.m_Of_mother : s.m_Of_father, s.m_Number_eggs,
                             s.m_Number_fries, s.m_Fries_out});
         for (const Row& r : rows) {
-            lines.push_back(db::formatDate(r.laid) + ": " + look.partner(r.partner) + " - " +
+            lines.push_back(core::formatDate(r.laid) + ": " + look.partner(r.partner) + " - " +
                             std::to_string(r.eggs) + " eggs, " + std::to_string(r.larvae) + " larvas, " +
                             std::to_string(r.fries) + " fries");
             eggs += r.eggs;

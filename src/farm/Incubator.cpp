@@ -12,13 +12,13 @@ constexpr const char* kSpawningOrder = "Of_incubator, Date_eggs, Cod";
 
 }  // namespace
 
-std::string spawningArchiveFilter(const std::string& period, const db::DayMonthYear& today) {
+std::string spawningArchiveFilter(const std::string& period, const core::DayMonthYear& today) {
     auto start = archiveStart(period, today);
     if (!start) return "Fries_out>=0";
-    return "Fries_out>=0 AND Date_eggs>=" + db::dateLiteral(start->month, start->day, start->year);
+    return "Fries_out>=0 AND Date_eggs>=" + core::dateLiteral(start->month, start->day, start->year);
 }
 
-IncubatorBook::IncubatorBook(db::CFishesDoc& doc, app::Settings& settings)
+IncubatorBook::IncubatorBook(db::CFishesDoc& doc, core::Settings& settings)
     : doc_(doc), settings_(settings), lots_(*doc.db) {
     lots_.setSort("Date_first_eat, Cod");
 }
@@ -29,7 +29,7 @@ void IncubatorBook::showOpen() {
     rebuild(std::nullopt);
 }
 
-void IncubatorBook::showArchive(const std::string& period, const db::DayMonthYear& today) {
+void IncubatorBook::showArchive(const std::string& period, const core::DayMonthYear& today) {
     filter_ = spawningArchiveFilter(period, today);
     archive_ = true;
     datedArchive_ = archiveStart(period, today).has_value();
@@ -46,7 +46,7 @@ std::string IncubatorBook::lineText(const db::Incubator& s, TaxonNames& names) {
     };
     std::string text;
     if (s.m_Of_incubator > 0) text = std::to_string(s.m_Of_incubator) + "* ";
-    text += db::formatDate(s.m_Date_eggs) + ": " + parent(s.m_Of_father) + " x " + parent(s.m_Of_mother);
+    text += core::formatDate(s.m_Date_eggs) + ": " + parent(s.m_Of_father) + " x " + parent(s.m_Of_mother);
     return text;
 }
 
@@ -115,7 +115,7 @@ db::Incubator& IncubatorBook::spawning() {
 bool IncubatorBook::canTransfer() {
     if (!positionOnSelected()) return false;
     const db::Incubator& s = *doc_.spawnings;
-    return s.m_Number_eggs >= 1 && s.m_Date_fries > db::notSetDate() && s.m_Fries_out == 0;
+    return s.m_Number_eggs >= 1 && s.m_Date_fries > core::notSetDate() && s.m_Fries_out == 0;
 }
 
 std::optional<int> IncubatorBook::offspringTank() {
@@ -216,7 +216,7 @@ const char* IncubatorBook::transferCaption() {
 int IncubatorBook::transferProposal() { return positionOnSelected() ? doc_.spawnings->m_Number_fries : 0; }
 
 void IncubatorBook::writeOff() {
-    if (canTransfer()) change([](db::Incubator& s) { s.m_Date_fries = db::notSetDate(); });
+    if (canTransfer()) change([](db::Incubator& s) { s.m_Date_fries = core::notSetDate(); });
 }
 
 std::optional<int> IncubatorBook::transfer(int survived, int tank, int species) {
@@ -240,7 +240,7 @@ std::optional<int> IncubatorBook::transfer(int survived, int tank, int species) 
     lots_.m_Of_aquarium = tank;
     lots_.m_Number_fries = survived;
     lots_.m_Number_male = lots_.m_Number_female = 0;
-    lots_.m_Date_dye = lots_.m_Date_sale = lots_.m_Date_gift = db::notSetDate();
+    lots_.m_Date_dye = lots_.m_Date_sale = lots_.m_Date_gift = core::notSetDate();
     lots_.m_Died = lots_.m_Gifted = lots_.m_Saled = lots_.m_Income = lots_.m_Outgo = lots_.m_Price = 0;
     lots_.m_Size = 0;
     lots_.m_Forsale = true;

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "db/CFishesDoc.h"
-#include "db/Dates.h"
+#include "core/Dates.h"
 
 namespace farm {
 
@@ -27,7 +27,7 @@ inline constexpr const char* kDestinyTitle = "Your fries have gone to this tank"
 
 // The archive's filter: spawnings laid from the period's start day on, or
 // every closed and open one for "all".
-std::string spawningArchiveFilter(const std::string& period, const db::DayMonthYear& today);
+std::string spawningArchiveFilter(const std::string& period, const core::DayMonthYear& today);
 
 struct SpawningLine {
     std::string text;
@@ -41,10 +41,10 @@ struct SpawningTotals {
 
 class IncubatorBook {
 public:
-    IncubatorBook(db::CFishesDoc& doc, app::Settings& settings);
+    IncubatorBook(db::CFishesDoc& doc, core::Settings& settings);
 
     void showOpen();
-    void showArchive(const std::string& period, const db::DayMonthYear& today);
+    void showArchive(const std::string& period, const core::DayMonthYear& today);
     bool archive() const { return archive_; }
     // A dated archive keeps the eggs date fixed.
     bool eggsDateLocked() const { return datedArchive_; }
@@ -104,7 +104,7 @@ private:
     std::string lineText(const db::Incubator& s, TaxonNames& names);
 
     db::CFishesDoc& doc_;
-    app::Settings& settings_;
+    core::Settings& settings_;
     db::My_Fish lots_;
     std::string filter_ = kOpenSpawnings;
     bool archive_ = false, datedArchive_ = false;

@@ -1,6 +1,7 @@
 #include "farm/LotBook.h"
 
-#include "db/Dates.h"
+#include "core/ClassCodes.h"
+#include "core/Dates.h"
 #include "farm/LotNames.h"
 
 namespace farm {
@@ -64,7 +65,7 @@ struct Inherited {
         r.m_Other = other;
         r.m_Forsale = forSale;
         r.m_Died = r.m_Gifted = r.m_Saled = r.m_Outgo = r.m_Price = 0;
-        r.m_Date_dye = r.m_Date_gift = r.m_Date_sale = db::notSetDate();
+        r.m_Date_dye = r.m_Date_gift = r.m_Date_sale = core::notSetDate();
     }
 };
 
@@ -100,19 +101,19 @@ const char* moveTitle(MoveKind kind) {
 }
 
 const std::vector<LotClass>& lotClasses() {
-    using S = app::Settings;
+    using S = core::Settings;
     static const std::vector<LotClass> classes = {
-        {14, "New fish...", "Select a name for your fish", "Precise a name for your fish", "Class Pisces",
+        {core::kFishes, "New fish...", "Select a name for your fish", "Precise a name for your fish", "Class Pisces",
          &S::Default_fish},
-        {10420, "New crustacea...", "Select a name for your crustacea", "Precise a name for your crustacea",
+        {core::kCrustaceans, "New crustacea...", "Select a name for your crustacea", "Precise a name for your crustacea",
          "Class Crustacea", &S::Default_crus},
-        {12127, "New dicotyle plantae...", "Select a name for your plant", "Precise a name for your plant",
+        {core::kDicotyledons, "New dicotyle plantae...", "Select a name for your plant", "Precise a name for your plant",
          "Class Dicotyledones", &S::Default_dicot},
-        {12129, "New monocotyle plantae...", "Select a name for your plant", "Precise a name for your plant",
+        {core::kMonocotyledons, "New monocotyle plantae...", "Select a name for your plant", "Precise a name for your plant",
          "Class Monocotyledones", &S::Default_monocot},
-        {12176, "New fern...", "Select a name for your fern", "Precise a name for your fern",
+        {core::kFerns, "New fern...", "Select a name for your fern", "Precise a name for your fern",
          "Class Polypodiopsida", &S::Default_fern},
-        {12329, "New moss...", "Select a name for your moss", "Precise a name for your moss", "Class Musci",
+        {core::kMosses, "New moss...", "Select a name for your moss", "Precise a name for your moss", "Class Musci",
          &S::Default_moss},
     };
     return classes;
@@ -124,7 +125,7 @@ const LotClass* lotClass(int classCode) {
     return nullptr;
 }
 
-LotBook::LotBook(db::CFishesDoc& doc, app::Settings& settings)
+LotBook::LotBook(db::CFishesDoc& doc, core::Settings& settings)
     : doc_(doc), settings_(settings), parentLots_(*doc.db), spawning_(*doc.db) {}
 
 void LotBook::show(const std::string& filter) {
@@ -214,7 +215,7 @@ std::optional<int> LotBook::addLot(int taxon, int tank) {
     r.m_Of_fry = bought;
     r.m_Of_aquarium = tank;
     r.m_Number_fries = 1;
-    r.m_Date_dye = r.m_Date_sale = r.m_Date_gift = db::notSetDate();
+    r.m_Date_dye = r.m_Date_sale = r.m_Date_gift = core::notSetDate();
     r.m_Other = kNewMark;
     r.update();
     const int cod = static_cast<int>(r.lastInsertedKey());

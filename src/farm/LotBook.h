@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "db/CFishesDoc.h"
 
 namespace farm {
@@ -48,14 +48,14 @@ struct LotClass {
     const char* selectTitle;   // "Select a name for your fish"
     const char* preciseTitle;  // "Precise a name for your fish"
     const char* caption;       // "Class Pisces"
-    int app::Settings::*defaultTaxon;
+    int core::Settings::*defaultTaxon;
 };
 const std::vector<LotClass>& lotClasses();
 const LotClass* lotClass(int classCode);
 
 class LotBook {
 public:
-    LotBook(db::CFishesDoc& doc, app::Settings& settings);
+    LotBook(db::CFishesDoc& doc, core::Settings& settings);
 
     // Filters, requeries and rebuilds the list.
     void show(const std::string& filter);
@@ -103,7 +103,7 @@ private:
     bool positionOn(int cod);
 
     db::CFishesDoc& doc_;
-    app::Settings& settings_;
+    core::Settings& settings_;
     db::My_Fish parentLots_;
     db::Incubator spawning_;
     std::string filter_;

@@ -2,16 +2,18 @@
 
 #include <algorithm>
 
+#include "catalogue/Taxonomy.h"
+#include "core/ClassCodes.h"
 namespace farm {
 
 LotKind lotKindOfClass(int classCode) {
     switch (classCode) {
-    case 14: return LotKind::Fish;
-    case 12127:
-    case 12129:
-    case 12176:
-    case 12329: return LotKind::Plant;
-    case 10420: return LotKind::Crustacean;
+    case core::kFishes: return LotKind::Fish;
+    case core::kDicotyledons:
+    case core::kMonocotyledons:
+    case core::kFerns:
+    case core::kMosses: return LotKind::Plant;
+    case core::kCrustaceans: return LotKind::Crustacean;
     default: return LotKind::Unlisted;
     }
 }
@@ -42,8 +44,8 @@ const TaxonNames::Row& TaxonNames::row(int taxon) {
 
 namespace {
 
-// An ancestor whose own ancestor joins the name.
-bool climbsPast(int level) { return level != 0 && level < 512 && level != 256; }
+// An ancestor whose own ancestor joins the name: the catalogue's climb rule.
+bool climbsPast(int level) { return level != 0 && !catalogue::stopsNameClimb(level); }
 
 }  // namespace
 

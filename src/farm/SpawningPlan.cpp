@@ -7,12 +7,12 @@
 
 namespace farm {
 
-db::DayMonthYear planStart(const db::DayMonthYear& today) { return *archiveStart("month", today); }
+core::DayMonthYear planStart(const core::DayMonthYear& today) { return *archiveStart("month", today); }
 
-std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const db::DayMonthYear& today) {
-    db::DayMonthYear start = planStart(today);
+std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const core::DayMonthYear& today) {
+    core::DayMonthYear start = planStart(today);
     db::Incubator spawnings(*doc.db);
-    spawnings.setFilter("Date_eggs>=" + db::dateLiteral(start.month, start.day, start.year));
+    spawnings.setFilter("Date_eggs>=" + core::dateLiteral(start.month, start.day, start.year));
     spawnings.setSort("Of_incubator, Date_eggs, Cod");
     spawnings.requery();
     db::My_Fish lots(*doc.db);
@@ -20,7 +20,7 @@ std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const db::DayMonthYea
     TaxonNames names(*doc.taxa);
     std::vector<std::string> lines;
     for (; !spawnings.isEOF(); spawnings.moveNext()) {
-        std::string line = db::formatDate(spawnings.m_Date_eggs) + ": ";
+        std::string line = core::formatDate(spawnings.m_Date_eggs) + ": ";
         lots.setFilter("Cod=" + std::to_string(spawnings.m_Of_mother));
         lots.requery();
         int litres = 0;

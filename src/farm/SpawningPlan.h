@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "db/CFishesDoc.h"
-#include "db/Dates.h"
+#include "core/Dates.h"
 
 namespace farm {
 
 // The first day of the plan: one month before today, clamped like the archive.
-db::DayMonthYear planStart(const db::DayMonthYear& today);
+core::DayMonthYear planStart(const core::DayMonthYear& today);
 
 // "DD.MM.YYYY: Mother species (tokens) N litres" for every spawning laid
 // from the plan's first day on, in the incubator's order.
-std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const db::DayMonthYear& today);
+std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const core::DayMonthYear& today);
 
 enum class SpeciesChoice { Living = 1, All = 2 };
 

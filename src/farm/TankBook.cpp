@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "farm/FieldText.h"
 
 namespace farm {
@@ -34,7 +34,7 @@ std::vector<TankLine> tanksInService(db::Aquarium& tanks, const std::string& emp
     return lines;
 }
 
-TankBook::TankBook(db::CFishesDoc& doc, app::Settings& settings)
+TankBook::TankBook(db::CFishesDoc& doc, core::Settings& settings)
     : doc_(doc), settings_(settings), finder_(*doc.db) {}
 
 void TankBook::show() { rebuild(); }
@@ -124,7 +124,7 @@ int TankBook::addTank() {
     r.addNew();
     r.m_Other = kNewMark;
     r.m_Date = std::time(nullptr);
-    r.m_Date_out = db::notSetDate();
+    r.m_Date_out = core::notSetDate();
     r.update();
     const int cod = static_cast<int>(r.lastInsertedKey());
     // Found again by its code, so a tank that someone named "NEW!" is never taken for it.

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "db/CFishesDoc.h"
 
 namespace farm {
@@ -35,7 +35,7 @@ enum class Dimension { Length, Height, Width };
 
 class TankBook {
 public:
-    TankBook(db::CFishesDoc& doc, app::Settings& settings);
+    TankBook(db::CFishesDoc& doc, core::Settings& settings);
 
     void show();
     const std::vector<TankLine>& lines() const { return lines_; }
@@ -70,7 +70,7 @@ private:
     template <class F> void change(F set);
 
     db::CFishesDoc& doc_;
-    app::Settings& settings_;
+    core::Settings& settings_;
     db::Aquarium finder_;
     std::vector<TankLine> lines_;
 };

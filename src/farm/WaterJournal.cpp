@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 
 namespace farm {
 
@@ -12,7 +12,7 @@ constexpr const char* kNewMark = "NEW!";
 }
 
 std::string journalLine(const db::CJournal& e) {
-    return db::formatDate(e.m_Date) + " - " + std::to_string(e.m_Volume_wc) + " л. - " + std::to_string(e.m_dGh) +
+    return core::formatDate(e.m_Date) + " - " + std::to_string(e.m_Volume_wc) + " л. - " + std::to_string(e.m_dGh) +
            " - " + std::to_string(e.m_dKh) + " - " + e.m_pH;
 }
 

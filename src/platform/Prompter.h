@@ -23,6 +23,10 @@ public:
     virtual bool askText(const std::string& label, std::string& value) = 0;
 };
 
+// The question every destructive command asks; only Yes acts.
+inline constexpr const char* kSureQuestion = "      Are you sure?";
+inline bool confirmed(Prompter& prompter) { return prompter.ask(kSureQuestion) == Answer::Yes; }
+
 class Log {
 public:
     virtual ~Log() = default;

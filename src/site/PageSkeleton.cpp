@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "app/Settings.h"
-#include "app/Startup.h"
+#include "core/Settings.h"
+#include "core/WorkPaths.h"
 #include "platform/ProcessStart.h"
 
 namespace site {
@@ -17,9 +17,9 @@ void SiteEnv::tell(const std::string& text) const {
     if (prompter) prompter->tell(text, platform::MessageKind::Warning);
 }
 
-fs::path SiteEnv::path(const std::string& backslashPath) const { return app::workPath(workDir, backslashPath); }
+fs::path SiteEnv::path(const std::string& backslashPath) const { return core::workPath(workDir, backslashPath); }
 
-SiteEnv siteEnv(const app::Settings& s, platform::Prompter& prompter) {
+SiteEnv siteEnv(const core::Settings& s, platform::Prompter& prompter) {
     SiteEnv env;
     env.workDir = s.Application_path;
     env.wwwServer = s.WWW_server;

@@ -12,7 +12,7 @@
 #include "platform/Prompter.h"
 #include "platform/TextFile.h"
 
-namespace app {
+namespace core {
 struct Settings;
 }
 
@@ -37,7 +37,7 @@ struct SiteEnv {
     std::filesystem::path path(const std::string& backslashPath) const;
 };
 
-SiteEnv siteEnv(const app::Settings& settings, platform::Prompter& prompter);
+SiteEnv siteEnv(const core::Settings& settings, platform::Prompter& prompter);
 
 // Where a page stands decides its header, its relative prefix and what comes
 // before the stamp.

@@ -3,7 +3,7 @@
 #include "catalogue/CareCard.h"
 #include "platform/TextFile.h"
 #include "platform/WildcardFind.h"
-#include "site/PlantCard.h"
+#include "catalogue/PlantCard.h"
 
 namespace site {
 
@@ -223,7 +223,7 @@ void setStageSize(db::CFishesDoc& doc, Group group, std::int32_t code, int stage
         f.update();
         return;
     }
-    openPlantCard(doc, code);
+    catalogue::openPlantCard(doc, code);
     db::Plants& p = *doc.plantCards;
     std::string* size = plantSize(p, stage);
     if (!size || *size == text) return;

@@ -5,7 +5,7 @@
 
 #include "catalogue/PackedField.h"
 #include "site/CardLists.h"
-#include "site/PlantCard.h"
+#include "catalogue/PlantCard.h"
 
 namespace site {
 
@@ -317,13 +317,13 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
             for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], sizes[i]});
             card.habitat = p.m_Habitat;
 
-            std::vector<std::string> keep = catalogue::unpack(p.m_Keep_cond, kPlantKeepFields);
-            keep.resize(kPlantWaterPieces);
+            std::vector<std::string> keep = catalogue::unpack(p.m_Keep_cond, catalogue::kPlantKeepFields);
+            keep.resize(catalogue::kPlantWaterPieces);
             if (!p.m_Substrat.empty() || !allEmpty(keep)) {
                 conditions += rowHead("Conditions of keeping:");
                 Items items{conditions};
                 if (!p.m_Substrat.empty()) items.add(linkedItem("substrat", "Substrat", p.m_Substrat));
-                std::string water = waterLine(keep, kPlantWaterPieces);
+                std::string water = waterLine(keep, catalogue::kPlantWaterPieces);
                 if (!water.empty()) items.add(item("Condition", water));
                 conditions += "</tr>\n";
             }

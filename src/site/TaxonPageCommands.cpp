@@ -2,18 +2,18 @@
 
 #include <vector>
 
-#include "app/Settings.h"
-#include "app/Startup.h"
+#include "core/Settings.h"
+#include "core/WorkPaths.h"
 #include "site/SpeciesPage.h"
 
 namespace site {
 
 namespace fs = std::filesystem;
 
-ViewModes viewModes(const app::Settings& s) { return ViewModes{s.CD != 0, s.WWW != 0, s.CD_drive}; }
+ViewModes viewModes(const core::Settings& s) { return ViewModes{s.CD != 0, s.WWW != 0, s.CD_drive}; }
 
 std::string remoteClassPage(const ViewModes& modes, const std::string& www, const std::string& classDir) {
-    if (modes.cd) return app::workPath(modes.cdDrive, classDir + "\\1.html").string();
+    if (modes.cd) return core::workPath(modes.cdDrive, classDir + "\\1.html").string();
     if (!modes.www) return std::string();
     std::string url = www;
     while (!url.empty() && url.back() == '/') url.pop_back();

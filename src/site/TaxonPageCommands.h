@@ -18,7 +18,7 @@ struct ViewModes {
     std::string cdDrive;  // a folder holding the CD copy of the work directory
 };
 
-ViewModes viewModes(const app::Settings& settings);
+ViewModes viewModes(const core::Settings& settings);
 
 // What "View info about -" opens in the CD or WWW mode: the CD copy's or
 // the server's "1.html" of the taxon's class; empty in the plain mode.

@@ -9,15 +9,16 @@
 #include <iterator>
 #include <set>
 
-#include "app/AppText.h"
-#include "app/CatalogMenu.h"
-#include "app/Commands.h"
-#include "app/InterfaceText.h"
-#include "app/PanelLayout.h"
-#include "app/ShellCommands.h"
+#include "core/AppText.h"
+#include "catalogue/CatalogMenu.h"
+#include "ui/app/Commands.h"
+#include "core/InterfaceText.h"
+#include "ui/app/PanelLayout.h"
+#include "ui/app/ShellCommands.h"
 #include "common/TestEnv.h"
 
 using namespace app;
+using namespace core;
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/Fishbreeder.h"
-#include "app/MessageBoxPrompter.h"
+#include "ui/app/Fishbreeder.h"
+#include "ui/app/MessageBoxPrompter.h"
 
 class FishbreederTest : public QObject {
     Q_OBJECT

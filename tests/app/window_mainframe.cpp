@@ -18,16 +18,17 @@
 #include <thread>
 #include <memory>
 
-#include "app/CFishesView.h"
-#include "app/CMainFrame.h"
-#include "app/Commands.h"
-#include "app/InterfaceText.h"
-#include "app/PanelLayout.h"
-#include "app/Startup.h"
-#include "app/Workdir.h"
+#include "ui/app/CFishesView.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/Commands.h"
+#include "core/InterfaceText.h"
+#include "ui/app/PanelLayout.h"
+#include "site/SiteSkeleton.h"
+#include "ui/app/Workdir.h"
 #include "common/TestEnv.h"
 
 using namespace app;
+using namespace core;
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "catalogue/TaxonEditing.h"
 #include "catalogue/TestTaxa.h"
 #include "common/TestEnv.h"
+#include "site/StalePages.h"
 #include "platform/Prompter.h"
 #include "site/PageSkeleton.h"
 
@@ -34,7 +35,8 @@ struct EditingWorld : testenv::DocWorld {
     testtaxa::Tetras tetras{doc};
     platform::ScriptedPrompter prompter;
     site::SiteEnv env;
-    catalogue::EditingContext ctx{doc, prompter, env, 0};
+    catalogue::EditingContext ctx{
+        doc, prompter, [this](const catalogue::StalePages& stale) { site::refreshStalePages(doc, env, stale); }, 0};
 
     EditingWorld() {
         fs::create_directories(pisces() / "Images");

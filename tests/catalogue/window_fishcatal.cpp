@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "catalogue/CComboFind.h"
-#include "catalogue/CComboTaxon.h"
-#include "catalogue/Fishcatal.h"
+#include "ui/catalogue/CComboFind.h"
+#include "ui/catalogue/CComboTaxon.h"
+#include "ui/catalogue/Fishcatal.h"
 #include "catalogue/TestTaxa.h"
 #include "common/TestEnv.h"
 
@@ -45,7 +45,7 @@ private slots:
 void FishcatalWindow::opensOnTheStartingSpecies() {
     testenv::DocWorld w;
     testtaxa::Tetras t(w.doc);
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, fishes(t.innesi));
     QCOMPARE(d.rowCount(), 11);
@@ -66,7 +66,7 @@ void FishcatalWindow::opensOnTheStartingSpecies() {
 void FishcatalWindow::typingCompletesAndEnterChooses() {
     testenv::DocWorld w;
     testtaxa::Tetras t(w.doc);
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, fishes(t.innesi));
     d.show();
@@ -100,7 +100,7 @@ void FishcatalWindow::typingCompletesAndEnterChooses() {
 void FishcatalWindow::findListsAndSynonymChoice() {
     testenv::DocWorld w;
     testtaxa::Tetras t(w.doc);
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, fishes(t.amandae));
     d.show();
@@ -131,7 +131,7 @@ void FishcatalWindow::commonNameTwinsChosenByPosition() {
     testtaxa::Tetras t(w.doc);
     testtaxa::addCommon(w.doc, t.innesi, "Неон", 1);
     testtaxa::addCommon(w.doc, t.simulans, "Неон", 1);
-    app::Settings s;
+    core::Settings s;
     s.Default_language = 1;
     s.Find = 1;
     s.Common_name = 1;
@@ -160,7 +160,7 @@ void FishcatalWindow::commonNameTwinsChosenByPosition() {
 void FishcatalWindow::contextMenuTextsFollowTheLanguage() {
     testenv::DocWorld w;
     testtaxa::Tetras t(w.doc);
-    app::Settings s;
+    core::Settings s;
     s.Default_language = 1;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, fishes(t.innesi));
@@ -195,7 +195,7 @@ void FishcatalWindow::contextMenuTextsFollowTheLanguage() {
 void FishcatalWindow::chooserReturnsTheTaxonAndTheMenuRemembersIt() {
     testenv::DocWorld w;
     testtaxa::Tetras t(w.doc);
-    app::Settings s;
+    core::Settings s;
     s.Default_fish = t.axelrodi;
     platform::ScriptedPrompter p;
     FishcatalChooser chooser(w.doc, s, p);
@@ -218,14 +218,14 @@ void FishcatalWindow::chooserReturnsTheTaxonAndTheMenuRemembersIt() {
         });
     };
     chooseNextSpecies(false);
-    openCatalogue(nullptr, w.doc, s, p, app::fishCatalogueRequest(s));
+    openCatalogue(nullptr, w.doc, s, p, catalogue::fishCatalogueRequest(s));
     QCOMPARE(s.Default_fish, t.axelrodi);
     chooseNextSpecies(true);
-    openCatalogue(nullptr, w.doc, s, p, app::fishCatalogueRequest(s));
+    openCatalogue(nullptr, w.doc, s, p, catalogue::fishCatalogueRequest(s));
     QCOMPARE(s.Default_fish, t.innesi);
     s.Default_crus = 1;
     chooseNextSpecies(true);  // a class that keeps no selection here
-    openCatalogue(nullptr, w.doc, s, p, app::CatalogueRequest{10420, "Crustaceans catalog", "Class Crustacea", 10420, nullptr});
+    openCatalogue(nullptr, w.doc, s, p, catalogue::CatalogueRequest{10420, "Crustaceans catalog", "Class Crustacea", 10420, nullptr});
     QCOMPARE(s.Default_crus, 1);
 }
 

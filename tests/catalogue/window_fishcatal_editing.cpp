@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "catalogue/CComboFind.h"
-#include "catalogue/CComboTaxon.h"
+#include "ui/catalogue/CComboFind.h"
+#include "ui/catalogue/CComboTaxon.h"
 #include "catalogue/EditingWorld.h"
-#include "catalogue/Fishcatal.h"
+#include "ui/catalogue/Fishcatal.h"
 #include "catalogue/ModalDriver.h"
-#include "catalogue/New_fish.h"
-#include "catalogue/Synlist.h"
-#include "catalogue/TOdial.h"
+#include "ui/catalogue/New_fish.h"
+#include "ui/catalogue/Synlist.h"
+#include "ui/catalogue/TOdial.h"
 
 using namespace catalogue;
 using editingtest::readFile;
@@ -25,7 +25,7 @@ namespace {
 ChooserRequest fishes(int start) { return ChooserRequest{"Fishes catalog", "Class Pisces", 14, start}; }
 
 struct World : editingtest::EditingWorld {
-    app::Settings settings;
+    core::Settings settings;
     World() { settings.Application_path = workDir().string(); }
 };
 

@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "catalogue/Fishcatalconfig.h"
+#include "ui/catalogue/Fishcatalconfig.h"
 #include "catalogue/TestTaxa.h"
 #include "common/TestEnv.h"
 

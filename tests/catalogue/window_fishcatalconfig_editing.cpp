@@ -3,7 +3,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "catalogue/Fishcatalconfig.h"
+#include "ui/catalogue/Fishcatalconfig.h"
 #include "catalogue/HighTaxonomyEditing.h"
 #include "common/TestEnv.h"
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "catalogue/ModalDriver.h"
-#include "catalogue/New_fish.h"
+#include "ui/catalogue/New_fish.h"
 
 using catalogue::NameFields;
 

@@ -11,13 +11,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "catalogue/CComboTaxon.h"
-#include "catalogue/CProperties.h"
-#include "catalogue/CStair.h"
-#include "catalogue/Descript.h"
-#include "catalogue/Fishcatal.h"
-#include "catalogue/References.h"
-#include "catalogue/SpecFish.h"
+#include "ui/catalogue/CComboTaxon.h"
+#include "ui/catalogue/CProperties.h"
+#include "ui/catalogue/CStair.h"
+#include "ui/catalogue/Descript.h"
+#include "ui/catalogue/Fishcatal.h"
+#include "ui/catalogue/References.h"
+#include "ui/catalogue/SpecFish.h"
 #include "catalogue/TestTaxa.h"
 #include "common/TestEnv.h"
 
@@ -73,7 +73,7 @@ private slots:
 void PropertiesWindow::opensOnTheLastPageAndCreatesTheCard() {
     testenv::DocWorld w;
     std::int32_t sp = testtaxa::addTaxon(w.doc, "innesi", 64, 14);
-    app::Settings s;
+    core::Settings s;
     s.Active_page = 2;
     platform::ScriptedPrompter p;
     {
@@ -94,7 +94,7 @@ void PropertiesWindow::opensOnTheLastPageAndCreatesTheCard() {
 void PropertiesWindow::packedFieldsAndListsWriteOneSubField() {
     testenv::DocWorld w;
     std::int32_t sp = testtaxa::addTaxon(w.doc, "innesi", 64, 14);
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     CProperties sheet(w.doc, s, p, sp, "Species");
     sheet.show();
@@ -137,7 +137,7 @@ void PropertiesWindow::habitatsAreBrowsedChosenAndEdited() {
     std::int32_t sp = testtaxa::addTaxon(w.doc, "innesi", 64, 14);
     w.exec("DELETE FROM \"Habitat\"");
     w.exec("INSERT INTO \"Habitat\" (\"Cod\",\"Name\",\"Of_cod\") VALUES (3,'Amazon',0),(12,'Rio Negro',3),(13,'Orinoco',0)");
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     CProperties sheet(w.doc, s, p, sp, "Species");
     sheet.show();
@@ -177,7 +177,7 @@ void PropertiesWindow::habitatsAreBrowsedChosenAndEdited() {
 void PropertiesWindow::descriptionFollowsTheLanguage() {
     testenv::DocWorld w;
     std::int32_t sp = testtaxa::addTaxon(w.doc, "innesi", 64, 14);
-    app::Settings s;
+    core::Settings s;
     s.Default_language = 1;
     platform::ScriptedPrompter p;
     {
@@ -204,7 +204,7 @@ void PropertiesWindow::linkGroupsAddSelectEditAndDelete() {
     setLinkEmail(w.doc, member, "sw@example.org");
     Link web = addNewLink(w.doc, other, kWebLink);
     setLinkName(w.doc, web, "FishBase");
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     CProperties sheet(w.doc, s, p, sp, "Species");
     sheet.show();
@@ -254,7 +254,7 @@ void PropertiesWindow::stairCopiesCheckedPropertiesDown() {
     writeSubField(w.doc, genus, Packed::Keep, kTemperature, "24");
     writeSubField(w.doc, genus, Packed::Keep, kPh, "6");
     writeSubField(w.doc, sp, Packed::Keep, kPh, "7");
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     CProperties sheet(w.doc, s, p, genus, "Genus");
     sheet.show();
@@ -275,7 +275,7 @@ void PropertiesWindow::stairCopiesCheckedPropertiesDown() {
 void PropertiesWindow::catalogueKeyOpensTheSheet() {
     testenv::DocWorld w;
     testtaxa::Tetras t(w.doc);
-    app::Settings s;
+    core::Settings s;
     platform::ScriptedPrompter p;
     Fishcatal d(w.doc, s, p, ChooserRequest{"Fishes catalog", "Class Pisces", 14, t.innesi});
     d.show();

@@ -7,8 +7,8 @@
 
 #include "catalogue/EditingWorld.h"
 #include "catalogue/ModalDriver.h"
-#include "catalogue/New_fish.h"
-#include "catalogue/Synlist.h"
+#include "ui/catalogue/New_fish.h"
+#include "ui/catalogue/Synlist.h"
 
 using namespace catalogue;
 

@@ -5,7 +5,7 @@
 
 #include "catalogue/EditingWorld.h"
 #include "catalogue/ModalDriver.h"
-#include "catalogue/TOdial.h"
+#include "ui/catalogue/TOdial.h"
 
 using namespace catalogue;
 

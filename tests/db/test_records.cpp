@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestEnv.h"
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "db/Dialect.h"
 
 using testenv::DocWorld;
@@ -26,28 +26,28 @@ TEST(Dialect, QuoteTextDoublesQuotes) {
 }
 
 TEST(Dates, LiteralsAndNotSet) {
-    EXPECT_EQ(db::dateLiteral(7, 9, 2007), "#7/9/2007#");
-    EXPECT_EQ(db::monthStartLiteral(3, 2007), "#3/01/2007#");
-    EXPECT_EQ(db::formatDate(db::notSetDate()), "01.01.1980");
-    EXPECT_TRUE(db::isNotSet(db::localDate(1, 1, 1980)));
+    EXPECT_EQ(core::dateLiteral(7, 9, 2007), "#7/9/2007#");
+    EXPECT_EQ(core::monthStartLiteral(3, 2007), "#3/01/2007#");
+    EXPECT_EQ(core::formatDate(core::notSetDate()), "01.01.1980");
+    EXPECT_TRUE(core::isNotSet(core::localDate(1, 1, 1980)));
 }
 
 TEST(Dates, DayMonthYearReader) {
-    db::DayMonthYear d;
-    EXPECT_TRUE(db::readDate("9.7.2007", d));
+    core::DayMonthYear d;
+    EXPECT_TRUE(core::readDate("9.7.2007", d));
     EXPECT_EQ(d.day, 9u);
     EXPECT_EQ(d.month, 7u);
-    EXPECT_FALSE(db::isPeriodDate("9.7.2007"));
-    EXPECT_TRUE(db::isPeriodDate("09.07.2007"));
-    EXPECT_FALSE(db::isPeriodDate("09.07.2031"));
-    EXPECT_FALSE(db::isPeriodDate("09.07.1970"));
-    EXPECT_TRUE(db::isPeriodDate("01.01.1971"));
-    EXPECT_TRUE(db::isPeriodDate("31.12.2030"));
-    EXPECT_FALSE(db::isPeriodDate("32.01.2007"));
-    EXPECT_FALSE(db::isPeriodDate("00.01.2007"));
-    EXPECT_FALSE(db::isPeriodDate("01.13.2007"));
-    EXPECT_FALSE(db::isPeriodDate("ab.cd.efgh"));
-    EXPECT_FALSE(db::isPeriodDate(""));
+    EXPECT_FALSE(core::isPeriodDate("9.7.2007"));
+    EXPECT_TRUE(core::isPeriodDate("09.07.2007"));
+    EXPECT_FALSE(core::isPeriodDate("09.07.2031"));
+    EXPECT_FALSE(core::isPeriodDate("09.07.1970"));
+    EXPECT_TRUE(core::isPeriodDate("01.01.1971"));
+    EXPECT_TRUE(core::isPeriodDate("31.12.2030"));
+    EXPECT_FALSE(core::isPeriodDate("32.01.2007"));
+    EXPECT_FALSE(core::isPeriodDate("00.01.2007"));
+    EXPECT_FALSE(core::isPeriodDate("01.13.2007"));
+    EXPECT_FALSE(core::isPeriodDate("ab.cd.efgh"));
+    EXPECT_FALSE(core::isPeriodDate(""));
 }
 
 TEST(Document, SeededDatabaseOpensEveryMemberInOrder) {
@@ -183,7 +183,7 @@ TEST(Records, NewTankFoundTwiceByPlaceholder) {
         a.addNew();
         a.m_Other = "NEW!";
         a.m_Date = std::time(nullptr);
-        a.m_Date_out = db::notSetDate();
+        a.m_Date_out = core::notSetDate();
         a.update();
         a.setFilter("");
         a.requery();
@@ -207,7 +207,7 @@ TEST(Records, NotSetDateMatchesButNullDoesNot) {
     db::Aquarium& a = *w.doc.tanks;
     a.addNew();
     a.m_Other = "set";
-    a.m_Date_out = db::notSetDate();
+    a.m_Date_out = core::notSetDate();
     a.update();
     a.addNew();
     a.m_Other = "null";
@@ -217,7 +217,7 @@ TEST(Records, NotSetDateMatchesButNullDoesNot) {
     a.requery();
     ASSERT_EQ(a.rowCount(), 1u);
     EXPECT_EQ(a.m_Other, "set");
-    EXPECT_EQ(a.m_Date_out, db::notSetDate());
+    EXPECT_EQ(a.m_Date_out, core::notSetDate());
     a.setFilter("Date_out=#01/01/80#");
     a.requery();
     EXPECT_EQ(a.rowCount(), 2u);  // with the seeded reserved tank
@@ -229,18 +229,18 @@ TEST(Records, NotSetDateMatchesButNullDoesNot) {
 TEST(Records, DateRoundTripAndPeriodFilters) {
     DocWorld w;
     db::CSent& s = *w.doc.expenses;
-    std::time_t when = db::localDate(15, 3, 2007) + 3600 * 13 + 60 * 5 + 7;
+    std::time_t when = core::localDate(15, 3, 2007) + 3600 * 13 + 60 * 5 + 7;
     s.addNew();
     s.m_Type = 1;
     s.m_Count = 3;
     s.m_Date = when;
     s.m_Price = 250;
     s.update();
-    s.setFilter("Date>=" + db::monthStartLiteral(3, 2007) + " AND Date<" + db::monthStartLiteral(4, 2007));
+    s.setFilter("Date>=" + core::monthStartLiteral(3, 2007) + " AND Date<" + core::monthStartLiteral(4, 2007));
     s.requery();
     ASSERT_EQ(s.rowCount(), 1u);
     EXPECT_EQ(s.m_Date, when);
-    s.setFilter("Date>=" + db::monthStartLiteral(4, 2007));
+    s.setFilter("Date>=" + core::monthStartLiteral(4, 2007));
     s.requery();
     EXPECT_TRUE(s.isEOF());
 }
@@ -384,7 +384,7 @@ TEST(Records, ReservedRowsAreSeeded) {
     s.requery();
     ASSERT_FALSE(s.isEOF());
     EXPECT_EQ(s.m_Fries_out, -1);
-    EXPECT_TRUE(db::isNotSet(s.m_Date_eggs));
+    EXPECT_TRUE(core::isNotSet(s.m_Date_eggs));
     // Counters continue above the seeded codes.
     l.addNew();
     l.m_Of_fish = 300;

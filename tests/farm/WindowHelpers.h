@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "catalogue/TaxonChooser.h"
+#include "ui/catalogue/TaxonChooser.h"
 
 namespace farmtest {
 

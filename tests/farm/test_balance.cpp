@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestEnv.h"
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "farm/Balance.h"
 
 namespace {
@@ -11,10 +11,10 @@ using farm::Balance;
 using farm::BalanceViews;
 using farm::RefreshMode;
 
-std::time_t day(int d, int m, int y) { return db::localDate(d, m, y); }
+std::time_t day(int d, int m, int y) { return core::localDate(d, m, y); }
 
 struct BalanceWorld : testenv::DocWorld {
-    app::Settings settings;
+    core::Settings settings;
     Balance balance{doc, settings};
     int species = 0;
 
@@ -56,7 +56,7 @@ struct BalanceWorld : testenv::DocWorld {
         l.m_Of_aquarium = 2;
         l.m_Of_fry = 2;
         l.m_Date_first_eat = l.m_Date_mf = arrival;
-        l.m_Date_dye = l.m_Date_gift = l.m_Date_sale = db::notSetDate();
+        l.m_Date_dye = l.m_Date_gift = l.m_Date_sale = core::notSetDate();
         l.m_Income = income;
         return l;
     }
@@ -183,7 +183,7 @@ TEST(Balance, MoneySumsDoNotWrapAt32Bits) {
 TEST(Balance, TankBoughtAndSoldInThePeriodIsListedTwice) {
     BalanceWorld w;
     w.tank(63, 5000, day(2, 3, 2007), 3000, day(25, 3, 2007));
-    w.tank(100, 9000, day(2, 2, 2007), 0, db::notSetDate());  // bought before the period
+    w.tank(100, 9000, day(2, 2, 2007), 0, core::notSetDate());  // bought before the period
     auto s = w.march();
     ASSERT_EQ(s.rows.size(), 2u);
     EXPECT_EQ(s.tankStart, 0u);
@@ -206,7 +206,7 @@ TEST(Balance, ViewSwitchesHideRowsButNotTotals) {
     db::My_Fish& l = w.lot(day(5, 3, 2007), 100);
     l.m_Number_male = 2;
     l.update();
-    w.tank(63, 5000, day(2, 3, 2007), 0, db::notSetDate());
+    w.tank(63, 5000, day(2, 3, 2007), 0, core::notSetDate());
     auto all = w.march();
     ASSERT_EQ(all.rows.size(), 4u);
     EXPECT_EQ(all.fishStart, 2u);
@@ -232,7 +232,7 @@ TEST(Balance, ViewSwitchesHideRowsButNotTotals) {
 
 TEST(Balance, EmptyOrUnreadablePeriodFieldsTakeTheStoredStartAndToday) {
     BalanceWorld w;
-    std::string today = db::formatDate(std::time(nullptr));
+    std::string today = core::formatDate(std::time(nullptr));
     auto s = w.balance.refresh(RefreshMode::ListsAndTotals, "", "", {});
     EXPECT_EQ(s.fromText, "01.03.2007");
     EXPECT_EQ(s.toText, today);
@@ -314,7 +314,7 @@ TEST(Balance, IncubatorTotalsAreEmptyWithoutOpenSpawnings) {
     add(100, 0, 0, day(1, 3, 2007));   // eggs only
     add(50, 40, 0, day(3, 3, 2007));   // hatched: its eggs no longer count
     add(70, 60, 55, day(3, 3, 2007));  // transferred
-    add(80, 0, 0, db::notSetDate());   // written off
+    add(80, 0, 0, core::notSetDate());   // written off
     s = w.balance.refresh(RefreshMode::IncubatorOnly, "", "", {});
     EXPECT_FALSE(s.listsDone);
     EXPECT_EQ(s.incubator.eggsText(), "100");

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "FarmWorld.h"
-#include "app/Settings.h"
-#include "db/Dates.h"
+#include "core/Settings.h"
+#include "core/Dates.h"
 #include "farm/Incubator.h"
 
 namespace {
@@ -11,7 +11,7 @@ namespace {
 using farmtest::stamp;
 
 struct IncubatorWorld : farmtest::FarmWorld {
-    app::Settings settings;
+    core::Settings settings;
     farm::IncubatorBook book{doc, settings};
     int tank20 = tank(600, 300, 350, "breeding");
     int father = lot({species, tank20, 0, 1, 0, "red"});
@@ -78,7 +78,7 @@ TEST(Incubator, OpenListLinesAndTotals) {
     EXPECT_EQ(w.book.lines()[1].text.substr(0, 3), "3* ");
     ASSERT_TRUE(w.select(hatched));
     w.book.setIncubator(4);
-    w.book.setEggsDate(db::localDate(1, 1, 2026));
+    w.book.setEggsDate(core::localDate(1, 1, 2026));
     EXPECT_EQ(w.book.lines()[1].cod, hatched);
     w.book.setIncubator(0);
     EXPECT_EQ(w.book.lines()[0].cod, hatched);
@@ -122,7 +122,7 @@ TEST(Incubator, EggsWithoutLarvaeDateCannotBeTransferred) {
     EXPECT_FALSE(w.book.canTransfer());
     EXPECT_FALSE(w.book.transfer(10, w.tank20, w.species));
     EXPECT_EQ(w.count("My fishes", "Of_fry=" + std::to_string(s)), 0);
-    w.book.setLarvaeDate(db::localDate(4, 3, 2026));
+    w.book.setLarvaeDate(core::localDate(4, 3, 2026));
     EXPECT_TRUE(w.book.canTransfer());
 }
 

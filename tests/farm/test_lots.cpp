@@ -1,7 +1,7 @@
 // Lot names, lists, movements and their book-keeping on a real database.
 #include <gtest/gtest.h>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "farm/ArchivePeriod.h"
 #include "farm/FieldText.h"
 #include "farm/LotBook.h"
@@ -18,7 +18,7 @@ using farmtest::FarmWorld;
 namespace {
 
 struct LotsWorld : FarmWorld {
-    app::Settings settings;
+    core::Settings settings;
     int tankA = tank(600, 300, 350, "show");
     int tankB = tank(400, 300, 300, "quarantine");
     LotBook book{doc, settings};
@@ -78,7 +78,7 @@ TEST(LotList, PrefixesByClassAndCountsOnlyFish) {
 }
 
 TEST(ArchivePeriod, StartDaysAreClampedToTheTargetMonth) {
-    using db::DayMonthYear;
+    using core::DayMonthYear;
     auto start = [](const char* period, unsigned d, unsigned m, unsigned y) {
         auto s = farm::archiveStart(period, DayMonthYear{d, m, y});
         return s ? std::to_string(s->day) + "." + std::to_string(s->month) + "." + std::to_string(s->year)
@@ -348,7 +348,7 @@ TEST(LotBook, FieldChangesWriteAndMoveTheLine) {
     });
     EXPECT_EQ(w.book.total(), 5);
     EXPECT_EQ(w.book.lines()[0].text, "Apistogramma agassizii (pair)");
-    w.book.setFirstEat(db::localDate(1, 6, 2026));
+    w.book.setFirstEat(core::localDate(1, 6, 2026));
     EXPECT_EQ(w.book.lines()[0].cod, late);
     EXPECT_EQ(w.book.lines()[1].cod, early);
     EXPECT_EQ(w.book.lot().m_Cod, early);
@@ -365,10 +365,10 @@ TEST(FieldText, NumbersAndDatesAreReadStrictly) {
     EXPECT_FALSE(farm::readNumber("", 100).has_value());
     EXPECT_EQ(farm::readCount("", 100), 0);
     EXPECT_EQ(farm::countText(0), "");
-    EXPECT_EQ(farm::readEventDate(""), db::notSetDate());
-    EXPECT_EQ(farm::readEventDate("01.01.1980"), db::notSetDate());
-    EXPECT_EQ(farm::eventDateText(db::notSetDate()), "");
-    EXPECT_EQ(farm::readFieldDate("3.4.2026"), db::localDate(3, 4, 2026));
+    EXPECT_EQ(farm::readEventDate(""), core::notSetDate());
+    EXPECT_EQ(farm::readEventDate("01.01.1980"), core::notSetDate());
+    EXPECT_EQ(farm::eventDateText(core::notSetDate()), "");
+    EXPECT_EQ(farm::readFieldDate("3.4.2026"), core::localDate(3, 4, 2026));
     EXPECT_FALSE(farm::readFieldDate("31.13.2026").has_value());
     EXPECT_FALSE(farm::readFieldDate("").has_value());
 }

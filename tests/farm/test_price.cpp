@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FarmWorld.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "farm/LotBook.h"
 #include "farm/PriceCard.h"
 
@@ -56,7 +56,7 @@ TEST(PriceCard, WrongPriceWritesNothing) {
 
 TEST(PriceCard, SizesFeedTheLotSizeList) {
     farmtest::FarmWorld w;
-    app::Settings settings;
+    core::Settings settings;
     farm::LotBook book(w.doc, settings);
     EXPECT_EQ(book.sizeLabels(w.species).front(), "F");
     farm::writePriceCard(*w.doc.prices, w.species, sample());

@@ -1,7 +1,7 @@
 // Tanks, their volume and lines, and the water journal on a real database.
 #include <gtest/gtest.h>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "farm/LotBook.h"
 #include "farm/TankBook.h"
 #include "farm/WaterJournal.h"
@@ -14,7 +14,7 @@ using farmtest::FarmWorld;
 namespace {
 
 struct TanksWorld : FarmWorld {
-    app::Settings settings;
+    core::Settings settings;
     TankBook book{doc, settings};
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
@@ -70,7 +70,7 @@ TEST(Tanks, EditingADimensionRecomputesTheVolumeAndMovesTheLine) {
     w.book.setName("reef");
     EXPECT_EQ(w.texts()[1], "63 liters (reef)");
     w.book.setPrice(4500);
-    w.book.setPurchaseDate(db::localDate(2, 3, 2025));
+    w.book.setPurchaseDate(core::localDate(2, 3, 2025));
     EXPECT_EQ(w.scalar("SELECT \"Price\" || ' ' || \"Date\" FROM \"Aquariums\" WHERE \"Cod\"=" + std::to_string(small)),
               "4500 2025-03-02 00:00:00.000");
     (void)mid;
@@ -135,7 +135,7 @@ TEST(WaterJournal, ShowsOnlyTheSelectedTanksEntries) {
     EXPECT_EQ(journal.lines().size(), 2u);
     journal.show(a);
     ASSERT_EQ(journal.lines().size(), 1u);
-    EXPECT_EQ(journal.lines()[0], db::formatDate(std::time(nullptr)) + " - 20 л. - 8 - 4 - 6.8");
+    EXPECT_EQ(journal.lines()[0], core::formatDate(std::time(nullptr)) + " - 20 л. - 8 - 4 - 6.8");
     EXPECT_EQ(w.count("Journal", "\"pH\"='NEW!'"), 0);
 
     journal.show(b);

@@ -11,20 +11,21 @@
 #include <memory>
 
 #include "FarmWorld.h"
-#include "app/CFishesView.h"
-#include "app/CMainFrame.h"
-#include "app/Commands.h"
-#include "app/PanelLayout.h"
-#include "farm/CSentdial.h"
-#include "farm/Incubdial.h"
+#include "ui/app/CFishesView.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/Commands.h"
+#include "ui/app/PanelLayout.h"
+#include "ui/farm/CSentdial.h"
+#include "ui/farm/Incubdial.h"
 
 using namespace app;
+using namespace core;
 
 class TestBalancePanel : public QObject {
     Q_OBJECT
 
     std::unique_ptr<farmtest::FarmWorld> world_;
-    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<core::Settings> settings_;
     std::unique_ptr<platform::ScriptedPrompter> prompter_;
     std::unique_ptr<CMainFrame> frame_;
 
@@ -32,6 +33,8 @@ class TestBalancePanel : public QObject {
     QString total(int n) { return qobject_cast<QLineEdit*>(view()->control(n))->text(); }
     QTableWidget* table() { return view()->table(); }
     QString cell(int row, int column) { return table()->item(row, column)->text(); }
+    // Presses a panel button as the user does.
+    void press(int control) { QTest::mouseClick(view()->control(control), Qt::LeftButton); }
     void open() { frame_ = std::make_unique<CMainFrame>(ShellContext{*settings_, world_->doc, *prompter_, {}, {}}); }
     // Runs act on the next modal dialog once it is shown.
     static void onNextDialog(std::function<void(QDialog*)> act) {
@@ -43,7 +46,7 @@ class TestBalancePanel : public QObject {
 private slots:
     void init() {
         world_ = std::make_unique<farmtest::FarmWorld>();
-        settings_ = std::make_unique<Settings>();
+        settings_ = std::make_unique<core::Settings>();
         settings_->Balance_from = "01.03.2026";
         prompter_ = std::make_unique<platform::ScriptedPrompter>();
         auto& w = *world_;
@@ -105,7 +108,7 @@ private slots:
             dlg->findChild<QLineEdit*>("price")->setText("1000");
             dlg->accept();
         });
-        view()->onNew();
+        press(IDC_NEW);
         QCOMPARE(table()->rowCount(), 4);
         QCOMPARE(cell(1, 0), QString("11.03.2026"));
         QCOMPARE(cell(1, 2), QString(""));
@@ -117,16 +120,16 @@ private slots:
             dlg->findChild<QListWidget*>("categories")->setCurrentRow(3);  // Foodsell: an income
             dlg->accept();
         });
-        view()->onRowDoubleClicked(1);
+        emit view()->rowActivated(1);
         QCOMPARE(cell(1, 1), QString("Foodsell"));
         QCOMPARE(total(IDC_SUMMARY_VALUE), QString("$51.50"));
 
         table()->selectRow(0);
         prompter_->answerNext(platform::Answer::No);
-        view()->onDelete();
+        press(IDC_DELETE);
         QCOMPARE(table()->rowCount(), 4);
         prompter_->answerNext(platform::Answer::Yes);
-        view()->onDelete();
+        press(IDC_DELETE);
         QCOMPARE(QString::fromStdString(prompter_->lastText()), QString("      Are you sure?"));
         QCOMPARE(table()->rowCount(), 3);
         QCOMPARE(cell(0, 1), QString("Foodsell"));
@@ -143,7 +146,7 @@ private slots:
             QCOMPARE(dlg->windowTitle(), QString("Incubator"));
             dlg->accept();
         });
-        view()->onIncubator();
+        press(IDC_INCUBATOR);
         QCOMPARE(total(IDC_EGGS_COUNT), QString("120"));
         QCOMPARE(total(IDC_LARVAS_COUNT), QString("0"));
         QCOMPARE(table()->rowCount(), 3);  // the list waits for its own refresh

@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "common/TestEnv.h"
-#include "db/Dates.h"
-#include "farm/CSentdial.h"
+#include "core/Dates.h"
+#include "ui/farm/CSentdial.h"
 #include "farm/FieldText.h"
 
 class TestCSentdial : public QObject {
@@ -25,7 +25,7 @@ class TestCSentdial : public QObject {
         farm::ExpenseInput in;
         in.type = type;
         in.count = "3";
-        in.date = db::localDate(10, 3, 2007);
+        in.date = core::localDate(10, 3, 2007);
         in.comment = "flakes";
         in.price = "250";
         return in;
@@ -34,7 +34,7 @@ class TestCSentdial : public QObject {
 private slots:
     void showsTheGivenCategoryAndValues() {
         testenv::DocWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         CSentdial dlg(nullptr, w.doc, settings, prompter, "Edit", input(4));
         QCOMPARE(dlg.windowTitle(), QString("Edit"));
@@ -56,7 +56,7 @@ private slots:
 
     void categoryChangesAreWrittenAtOnce() {
         testenv::DocWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         CSentdial dlg(nullptr, w.doc, settings, prompter, "New", input(1));
         auto* list = child<QListWidget>(dlg, "categories");
@@ -87,7 +87,7 @@ private slots:
 
     void wrongDateOrCountKeepsTheDialogOpen() {
         testenv::DocWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         CSentdial dlg(nullptr, w.doc, settings, prompter, "New", input(1));
         child<QLineEdit>(dlg, "date")->setText("31.13.2007");
@@ -104,26 +104,26 @@ private slots:
         child<QLineEdit>(dlg, "count")->setText("0");
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(dlg.values().date, db::localDate(5, 4, 2007));
+        QCOMPARE(dlg.values().date, core::localDate(5, 4, 2007));
     }
 
     void dollarButtonConvertsTheTypedAmount() {
         testenv::DocWorld w;
-        app::Settings settings;
-        settings.Default_currency = app::RUR;
+        core::Settings settings;
+        settings.Default_currency = core::RUR;
         settings.RUR_rate = 3000;
         platform::ScriptedPrompter prompter;
         CSentdial dlg(nullptr, w.doc, settings, prompter, "New", input(1));
         child<QLineEdit>(dlg, "price")->setText("4500");
         QTest::mouseClick(child<QPushButton>(dlg, "dollar"), Qt::LeftButton);
         QCOMPARE(child<QLineEdit>(dlg, "price")->text(),
-                 QString::number(app::convertToUsdCents(4500, app::RUR, 3000, settings.UAH_rate)));
+                 QString::number(core::convertToUsdCents(4500, core::RUR, 3000, settings.UAH_rate)));
         QCOMPARE(child<QLineEdit>(dlg, "price")->text(), QString("150"));
     }
 
     void newExpenseStoresCountZeroAsOne() {
         testenv::DocWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         farm::Balance balance(w.doc, settings);
         QTimer::singleShot(0, [] {
@@ -131,7 +131,7 @@ private slots:
             QVERIFY(dlg);
             QCOMPARE(dlg->windowTitle(), QString("New"));
             QCOMPARE(child<QLineEdit>(*dlg, "date")->text(),
-                     QString::fromStdString(db::formatDate(std::time(nullptr))));
+                     QString::fromStdString(core::formatDate(std::time(nullptr))));
             child<QLineEdit>(*dlg, "count")->setText("0");
             child<QLineEdit>(*dlg, "price")->setText("250");
             dlg->accept();
@@ -141,7 +141,7 @@ private slots:
                  QString("1/1/250"));
 
         // Editing the first expense row of today's balance.
-        std::string today = db::formatDate(std::time(nullptr));
+        std::string today = core::formatDate(std::time(nullptr));
         balance.refresh(farm::RefreshMode::ListsAndTotals, today, today, {});
         QTimer::singleShot(0, [] {
             auto* dlg = qobject_cast<CSentdial*>(QApplication::activeModalWidget());

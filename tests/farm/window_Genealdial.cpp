@@ -10,9 +10,9 @@
 #include <QtTest>
 
 #include "FarmWorld.h"
-#include "farm/Genealdial.h"
-#include "farm/Myfish.h"
-#include "farm/Pricedlg.h"
+#include "ui/farm/Genealdial.h"
+#include "ui/farm/Myfish.h"
+#include "ui/farm/Pricedlg.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ private slots:
 
     void lotDialogButtonsOpenThem() {
         World w;
-        app::Settings settings;
+        core::Settings settings;
         settings.Default_aquarium = w.tank63;
         platform::ScriptedPrompter prompter;
         NoChooser chooser;

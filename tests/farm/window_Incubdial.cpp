@@ -11,7 +11,7 @@
 
 #include "FarmWorld.h"
 #include "farm/FieldText.h"
-#include "farm/Incubdial.h"
+#include "ui/farm/Incubdial.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ struct ScriptedChoosers : Incubdial::Choosers {
 };
 
 struct World : farmtest::FarmWorld {
-    app::Settings settings;
+    core::Settings settings;
     platform::ScriptedPrompter prompter;
     ScriptedChoosers choosers;
     int tank20 = tank(600, 300, 350, "breeding");
@@ -133,7 +133,7 @@ private slots:
         auto* list = child<QListWidget>(dlg, "spawnings");
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->currentRow(), 0);
-        QString today = QString::fromStdString(db::formatDate(std::time(nullptr)));
+        QString today = QString::fromStdString(core::formatDate(std::time(nullptr)));
         QCOMPARE(edit(dlg, "eggsDate")->text(), today);
         QCOMPARE(edit(dlg, "larvaeDate")->text(), today);
         QCOMPARE(edit(dlg, "eggs")->text(), QString(""));
@@ -238,7 +238,7 @@ private slots:
         QVERIFY(!archive->isChecked());
         QCOMPARE(w.choosers.asked.back(), std::string("period quarter"));
         w.settings.Archiv_incubator_from = "year";
-        w.exec("UPDATE Incubator SET Date_eggs=" + farmtest::stamp(db::formatDate(std::time(nullptr), "%Y-%m-%d")) +
+        w.exec("UPDATE Incubator SET Date_eggs=" + farmtest::stamp(core::formatDate(std::time(nullptr), "%Y-%m-%d")) +
                " WHERE Cod=" + std::to_string(good));
         QTest::mouseClick(archive, Qt::LeftButton);
         QVERIFY(archive->isChecked());

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "FarmWorld.h"
-#include "db/Dates.h"
-#include "farm/Plandial.h"
+#include "core/Dates.h"
+#include "ui/farm/Plandial.h"
 
 class TestPlandial : public QObject {
     Q_OBJECT
@@ -15,7 +15,7 @@ private slots:
         int tank = w.tank(600, 300, 350, "breeding");
         int father = w.lot({w.species, tank, 0, 1, 0, "F"});
         int mother = w.lot({w.species, tank, 0, 0, 1, "M"});
-        std::string today = db::formatDate(std::time(nullptr), "%Y-%m-%d");
+        std::string today = core::formatDate(std::time(nullptr), "%Y-%m-%d");
         w.exec("INSERT INTO \"Incubator\" (\"Number_eggs\",\"Number_fries\",\"Of_father\",\"Of_mother\",\"Fries_out\","
                "\"Date_eggs\",\"Date_fries\",\"Of_incubator\") VALUES (1,0," + std::to_string(father) + "," +
                std::to_string(mother) + ",0," + farmtest::stamp(today) + "," + farmtest::stamp(today) + ",0)");
@@ -27,7 +27,7 @@ private slots:
         QCOMPARE(dlg.windowTitle(), QString("Spawnings of last month"));
         QCOMPARE(dlg.list()->count(), 1);
         QCOMPARE(dlg.list()->item(0)->text(),
-                 QString::fromStdString(db::formatDate(std::time(nullptr)) + ": Apistogramma agassizii (M) 63 litres"));
+                 QString::fromStdString(core::formatDate(std::time(nullptr)) + ": Apistogramma agassizii (M) 63 litres"));
         QVERIFY(!dlg.findChild<QPushButton*>("view")->isEnabled());
         QVERIFY(!dlg.findChild<QPushButton*>("statistic")->isEnabled());
         dlg.accept();

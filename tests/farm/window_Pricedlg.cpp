@@ -6,7 +6,7 @@
 
 #include "FarmWorld.h"
 #include "farm/FieldText.h"
-#include "farm/Pricedlg.h"
+#include "ui/farm/Pricedlg.h"
 
 class TestPricedlg : public QObject {
     Q_OBJECT

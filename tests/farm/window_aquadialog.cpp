@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "db/Dates.h"
-#include "farm/Aquadialog.h"
+#include "core/Dates.h"
+#include "ui/farm/Aquadialog.h"
 #include "farm/FieldText.h"
 #include "FarmWorld.h"
 #include "WindowHelpers.h"
@@ -16,7 +16,7 @@ using namespace farmtest;
 namespace {
 
 struct World : FarmWorld {
-    app::Settings settings;
+    core::Settings settings;
     platform::ScriptedPrompter prompter;
     std::unique_ptr<Aquadialog> open() { return std::make_unique<Aquadialog>(nullptr, doc, settings, prompter); }
     std::string tankColumn(int cod, const std::string& column) {
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(w.count("Aquariums", "\"Other\"='NEW!'"), 0);
         int cod = std::stoi(w.scalar("SELECT MAX(\"Cod\") FROM \"Aquariums\""));
         QCOMPARE(edit(d.get(), "width")->text(), QString("0"));
-        QCOMPARE(edit(d.get(), "bought")->text(), QString::fromStdString(db::formatDate(std::time(nullptr))));
+        QCOMPARE(edit(d.get(), "bought")->text(), QString::fromStdString(core::formatDate(std::time(nullptr))));
         type(edit(d.get(), "length"), "600");
         type(edit(d.get(), "height"), "300");
         QCOMPARE(tanks(d.get())->item(tanks(d.get())->currentRow())->text(), QString("Temporary ()"));
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(w.prompter.lastText(), std::string(farm::kDateMessage));
         type(edit(d.get(), "bought"), "12.11.2025");
         QCOMPARE(w.tankColumn(cod, "Date"), std::string("2025-11-12 00:00:00.000"));
-        w.settings.Default_currency = app::UAH;
+        w.settings.Default_currency = core::UAH;
         w.settings.UAH_rate = 500;
         type(edit(d.get(), "price"), "5000");
         click(d.get(), "priceDollar");
@@ -168,7 +168,7 @@ private slots:
         click(d.get(), "newEntry");
         QCOMPARE(journal(d.get())->count(), 3);
         QCOMPARE(journal(d.get())->currentRow(), 2);
-        QString today = QString::fromStdString(db::formatDate(std::time(nullptr)));
+        QString today = QString::fromStdString(core::formatDate(std::time(nullptr)));
         QCOMPARE(journal(d.get())->item(2)->text(), today + " - 0 л. - 0 - 0 - ");
         type(edit(d.get(), "volume"), "40");
         QCOMPARE(journal(d.get())->item(2)->text(), today + " - 40 л. - 0 - 0 - ");

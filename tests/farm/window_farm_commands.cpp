@@ -4,10 +4,11 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/CFishesView.h"
-#include "farm/Aquadialog.h"
+#include "ui/app/CFishesView.h"
+#include "ui/app/MainCommands.h"
+#include "ui/farm/Aquadialog.h"
 #include "farm/ClearDatabase.h"
-#include "farm/Myfish.h"
+#include "ui/farm/Myfish.h"
 #include "FarmWorld.h"
 #include "WindowHelpers.h"
 
@@ -18,9 +19,11 @@ class FarmCommands : public QObject {
 private slots:
     void myTanksAddsATankAndRemembersIt() {
         FarmWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
-        CFishesView view(app::ShellContext{settings, w.doc, prompter, nullptr, nullptr}, nullptr);
+        app::ShellContext shell{settings, w.doc, prompter, nullptr, nullptr};
+        CFishesView view(shell, nullptr);
+        app::MainCommands commands(shell, view);
         QString title;
         onNextDialog([&](QDialog* d) {
             title = d->windowTitle();
@@ -29,7 +32,7 @@ private slots:
             type(child<QLineEdit>(d, "name"), "nursery");
             click(d, "ok");
         });
-        view.onTanks();
+        commands.run(app::ID_TANKS);
         QCOMPARE(title, QString("My tanks"));
         std::string cod = w.scalar("SELECT \"Cod\" FROM \"Aquariums\" WHERE \"Other\"='nursery'");
         QVERIFY(!cod.empty());
@@ -38,12 +41,14 @@ private slots:
 
     void myFishesOpensOnTheLastUsedTank() {
         FarmWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         int tank = w.tank(600, 300, 350, "show");
         w.lot({w.species, tank, 3});
         settings.Default_aquarium = tank;
-        CFishesView view(app::ShellContext{settings, w.doc, prompter, nullptr, nullptr}, nullptr);
+        app::ShellContext shell{settings, w.doc, prompter, nullptr, nullptr};
+        CFishesView view(shell, nullptr);
+        app::MainCommands commands(shell, view);
         QStringList lines;
         onNextDialog([&](QDialog* d) {
             QVERIFY(qobject_cast<Myfish*>(d));
@@ -51,19 +56,21 @@ private slots:
             for (int i = 0; i < lots->count(); ++i) lines << lots->item(i)->text();
             click(d, "cancel");
         });
-        view.onMyFishes();
+        commands.run(app::ID_MY_FISHES);
         QCOMPARE(lines, QStringList{"Apistogramma agassizii"});
     }
 
     void clearDatabaseLeavesTheCopysPlaceInTheLog() {
         FarmWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         int tank = w.tank(600, 300, 350, "show");
         w.lot({w.species, tank, 3});
-        CFishesView view(app::ShellContext{settings, w.doc, prompter, nullptr, nullptr}, nullptr);
+        app::ShellContext shell{settings, w.doc, prompter, nullptr, nullptr};
+        CFishesView view(shell, nullptr);
+        app::MainCommands commands(shell, view);
         prompter.answerNext(platform::Answer::Yes);
-        view.onClearDatabase();
+        commands.run(app::ID_CLEAR_DATABASE);
         QCOMPARE(w.count("My fishes"), 1);
         QCOMPARE(w.count("Aquariums"), 1);
         QString top;

@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "farm/FieldText.h"
-#include "farm/Myfish.h"
+#include "ui/farm/Myfish.h"
 #include "FarmWorld.h"
 #include "WindowHelpers.h"
 
@@ -18,7 +18,7 @@ using namespace farmtest;
 namespace {
 
 struct World : FarmWorld {
-    app::Settings settings;
+    core::Settings settings;
     platform::ScriptedPrompter prompter;
     ScriptedChooser chooser;
     int tankA = tank(600, 300, 350, "show");
@@ -96,7 +96,7 @@ private slots:
 
     void withoutTanksShowsAllAndNoNew() {
         FarmWorld w;
-        app::Settings settings;
+        core::Settings settings;
         platform::ScriptedPrompter prompter;
         ScriptedChooser chooser;
         Myfish d(nullptr, w.doc, settings, prompter, chooser);
@@ -144,7 +144,7 @@ private slots:
         early.firstEat = "2026-01-01";
         w.lot(early);
         w.settings.Default_aquarium = w.tankA;
-        w.settings.Default_currency = app::RUR;
+        w.settings.Default_currency = core::RUR;
         w.settings.RUR_rate = 3000;
         auto d = w.open();
         QCOMPARE(lots(d.get())->item(1)->text(), QString("Apistogramma agassizii"));

@@ -4,7 +4,7 @@
 
 #include "SiteWorld.h"
 #include "site/PictureStore.h"
-#include "site/PlantCard.h"
+#include "catalogue/PlantCard.h"
 
 using namespace sitetest;
 using site::Group;

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "SiteWorld.h"
-#include "site/PlantCard.h"
+#include "catalogue/PlantCard.h"
 #include "site/SpeciesPage.h"
 
 using namespace sitetest;
-using site::PlantNumber;
+using catalogue::PlantNumber;
 
 namespace {
 
@@ -27,8 +27,8 @@ struct PlantWorld : SiteWorld {
 
 TEST(PlantCard, OpeningCreatesOneEmptyCard) {
     PlantWorld w;
-    EXPECT_TRUE(site::openPlantCard(w.doc, 7006));
-    EXPECT_FALSE(site::openPlantCard(w.doc, 7006));
+    EXPECT_TRUE(catalogue::openPlantCard(w.doc, 7006));
+    EXPECT_FALSE(catalogue::openPlantCard(w.doc, 7006));
     EXPECT_EQ(w.scalar("SELECT count(*) FROM \"Plants\" WHERE \"Of_cod\"=7006"), "1");
     EXPECT_EQ(w.column("Keep_cond"), "|||");
     EXPECT_EQ(w.column("Height"), "");
@@ -37,12 +37,12 @@ TEST(PlantCard, OpeningCreatesOneEmptyCard) {
 
 TEST(PlantCard, KeepingPiecesReachTheConditionLine) {
     PlantWorld w;
-    EXPECT_TRUE(site::writePlantKeep(w.doc, 7006, site::kPlantTemperature, "20-26"));
-    EXPECT_TRUE(site::writePlantKeep(w.doc, 7006, site::kPlantPH, "6-7"));
-    EXPECT_FALSE(site::writePlantKeep(w.doc, 7006, site::kPlantPH, "6-7")) << "unchanged";
-    EXPECT_TRUE(site::writePlantKeep(w.doc, 7006, site::kPlantHumidity, "q93"));
-    EXPECT_TRUE(site::writePlantKeep(w.doc, 7006, site::kPlantSaltiness, "1|2"));
-    EXPECT_TRUE(site::writePlantSubstrat(w.doc, 7006, "clay"));
+    EXPECT_TRUE(catalogue::writePlantKeep(w.doc, 7006, catalogue::kPlantTemperature, "20-26"));
+    EXPECT_TRUE(catalogue::writePlantKeep(w.doc, 7006, catalogue::kPlantPH, "6-7"));
+    EXPECT_FALSE(catalogue::writePlantKeep(w.doc, 7006, catalogue::kPlantPH, "6-7")) << "unchanged";
+    EXPECT_TRUE(catalogue::writePlantKeep(w.doc, 7006, catalogue::kPlantHumidity, "q93"));
+    EXPECT_TRUE(catalogue::writePlantKeep(w.doc, 7006, catalogue::kPlantSaltiness, "1|2"));
+    EXPECT_TRUE(catalogue::writePlantSubstrat(w.doc, 7006, "clay"));
     EXPECT_EQ(w.column("Keep_cond"), "20-26|6-7|||q93||12||");
     EXPECT_EQ(w.column("Substrat"), "clay");
 
@@ -55,27 +55,27 @@ TEST(PlantCard, KeepingPiecesReachTheConditionLine) {
 
 TEST(PlantCard, NumbersSeasonAndMethods) {
     PlantWorld w;
-    EXPECT_TRUE(site::writePlantNumber(w.doc, 7006, PlantNumber::FlowTerm, "30"));
-    EXPECT_FALSE(site::writePlantNumber(w.doc, 7006, PlantNumber::FlowTerm, "abc"));
-    EXPECT_TRUE(site::writePlantNumber(w.doc, 7006, PlantNumber::SeedTerm, "12 days"));
-    EXPECT_TRUE(site::writePlantNumber(w.doc, 7006, PlantNumber::SeedPercent, "75"));
-    EXPECT_THROW(site::writePlantNumber(w.doc, 7006, PlantNumber::SeedPercent, "300"), db::RangeError);
-    EXPECT_TRUE(site::writePlantNumber(w.doc, 7006, PlantNumber::Season, "10"));
+    EXPECT_TRUE(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::FlowTerm, "30"));
+    EXPECT_FALSE(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::FlowTerm, "abc"));
+    EXPECT_TRUE(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::SeedTerm, "12 days"));
+    EXPECT_TRUE(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::SeedPercent, "75"));
+    EXPECT_THROW(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::SeedPercent, "300"), db::RangeError);
+    EXPECT_TRUE(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::Season, "10"));
     EXPECT_EQ(w.column("Flow_term") + "/" + w.column("Seed_term") + "/" + w.column("Seed_perc") + "/" +
                   w.column("Season"),
               "30/12/75/10");
-    EXPECT_TRUE(site::writePlantNumber(w.doc, 7006, PlantNumber::FlowTerm, ""));
+    EXPECT_TRUE(catalogue::writePlantNumber(w.doc, 7006, PlantNumber::FlowTerm, ""));
     EXPECT_EQ(w.column("Flow_term"), "0");
 
-    EXPECT_TRUE(site::writePlantMethods(w.doc, 7006, {true, false, true, false, true}));
-    EXPECT_EQ(site::unpackMethods(w.column("Keep_cond")), (std::vector<bool>{true, false, true, false, true}));
+    EXPECT_TRUE(catalogue::writePlantMethods(w.doc, 7006, {true, false, true, false, true}));
+    EXPECT_EQ(catalogue::unpackMethods(w.column("Keep_cond")), (std::vector<bool>{true, false, true, false, true}));
     EXPECT_EQ(w.column("Keep_cond"), "||||||||10101");
-    EXPECT_EQ(site::methodFlags({false, true}), "01000");
+    EXPECT_EQ(catalogue::methodFlags({false, true}), "01000");
 }
 
 TEST(PlantCard, HabitatsAsNamesAndCodes) {
     PlantWorld w;
-    EXPECT_TRUE(site::writePlantHabitats(w.doc, 7006, {"Nigeria", "Atlantis", "Cameroon"}));
+    EXPECT_TRUE(catalogue::writePlantHabitats(w.doc, 7006, {"Nigeria", "Atlantis", "Cameroon"}));
     EXPECT_EQ(w.column("Habitat"), "4,3");
-    EXPECT_EQ(site::plantHabitats(w.doc, 7006), (std::vector<std::string>{"Nigeria", "Cameroon"}));
+    EXPECT_EQ(catalogue::plantHabitats(w.doc, 7006), (std::vector<std::string>{"Nigeria", "Cameroon"}));
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SiteWorld.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "site/SpeciesPage.h"
 #include "site/TaxonPageCommands.h"
 
@@ -100,7 +100,7 @@ TEST(PageCommands, ViewGeneratesAndShowsOrOpensTheRemoteClassPage) {
     ASSERT_TRUE(site::viewTaxonPage(w.doc, w.env, both, 123));
     EXPECT_EQ(w.launched.back(), "xdg-open " + (cd / "Classes" / "Monocotyledones" / "1.html").string());
 
-    app::Settings s;
+    core::Settings s;
     s.CD = 0;
     s.WWW = 1;
     s.CD_drive = "/media/cdrom";

@@ -10,10 +10,10 @@
 #include <QCheckBox>
 #include <QTabWidget>
 
-#include "app/Settings.h"
-#include "catalogue/CProperties.h"
-#include "catalogue/CStair.h"
-#include "site/CPictures.h"
+#include "core/Settings.h"
+#include "ui/catalogue/CProperties.h"
+#include "ui/catalogue/CStair.h"
+#include "ui/catalogue/CPictures.h"
 
 using namespace sitetest;
 
@@ -175,7 +175,7 @@ void CPicturesWindow::plantVariantWritesDiameterAndRoot() {
 
 void CPicturesWindow::animalSheetCarriesThePicturesPage() {
     PictureWorld w;
-    app::Settings settings;
+    core::Settings settings;
     settings.Application_path = w.workDir().string();
     CProperties sheet(w.doc, settings, w.prompter, 7005, "Species");
     QCOMPARE(sheet.pages()->tabText(2), QStringLiteral("Pictures"));

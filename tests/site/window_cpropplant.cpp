@@ -9,17 +9,17 @@
 #include <QtTest>
 
 #include "SiteWorld.h"
-#include "app/Settings.h"
-#include "site/CPictures.h"
-#include "site/CPropPlant.h"
-#include "site/SpecPlant.h"
+#include "core/Settings.h"
+#include "ui/catalogue/CPictures.h"
+#include "ui/catalogue/CPropPlant.h"
+#include "ui/catalogue/SpecPlant.h"
 
 using namespace sitetest;
 
 namespace {
 
 struct SheetWorld : SiteWorld {
-    app::Settings settings;
+    core::Settings settings;
     SheetWorld() {
         fs::create_directories(workDir() / "Classes" / "Monocotyledones" / "Images");
         exec("INSERT INTO \"Reedmere\" (\"Cod\",\"Author\",\"Classific\",\"Lat_name\",\"Of_cod\",\"Class\") VALUES "
@@ -66,15 +66,15 @@ void CPropPlantWindow::infoPageWritesEveryField() {
     SheetWorld w;
     {
         SpecPlant info(w.doc, w.prompter, 7006);
-        QTest::keyClicks(info.keepEdit(site::kPlantTemperature), "20-26");
-        QTest::keyClicks(info.keepEdit(site::kPlantPH), "6-7");
-        QTest::keyClicks(info.keepEdit(site::kPlantLighting), "5000");
-        QTest::keyClicks(info.keepEdit(site::kPlantSeeds), "40");
+        QTest::keyClicks(info.keepEdit(catalogue::kPlantTemperature), "20-26");
+        QTest::keyClicks(info.keepEdit(catalogue::kPlantPH), "6-7");
+        QTest::keyClicks(info.keepEdit(catalogue::kPlantLighting), "5000");
+        QTest::keyClicks(info.keepEdit(catalogue::kPlantSeeds), "40");
         QTest::keyClicks(info.substrat(), "clay");
-        info.numberEdit(site::PlantNumber::FlowTerm)->clear();
-        QTest::keyClicks(info.numberEdit(site::PlantNumber::FlowTerm), "30");
-        info.numberEdit(site::PlantNumber::SeedPercent)->clear();
-        QTest::keyClicks(info.numberEdit(site::PlantNumber::SeedPercent), "75");
+        info.numberEdit(catalogue::PlantNumber::FlowTerm)->clear();
+        QTest::keyClicks(info.numberEdit(catalogue::PlantNumber::FlowTerm), "30");
+        info.numberEdit(catalogue::PlantNumber::SeedPercent)->clear();
+        QTest::keyClicks(info.numberEdit(catalogue::PlantNumber::SeedPercent), "75");
         info.seasonBox()->setCurrentIndex(5);
         emit info.seasonBox()->activated(5);
         QTest::mouseClick(info.method(1), Qt::LeftButton);
@@ -87,15 +87,15 @@ void CPropPlantWindow::infoPageWritesEveryField() {
 
     // Shown again as stored.
     SpecPlant again(w.doc, w.prompter, 7006);
-    QCOMPARE(again.keepEdit(site::kPlantLighting)->text(), QStringLiteral("5000"));
+    QCOMPARE(again.keepEdit(catalogue::kPlantLighting)->text(), QStringLiteral("5000"));
     QCOMPARE(again.seasonBox()->currentText(), QStringLiteral("spring-summer"));
     QVERIFY(again.method(1)->isChecked());
     QVERIFY(!again.method(0)->isChecked());
-    QCOMPARE(again.numberEdit(site::PlantNumber::FlowTerm)->text(), QStringLiteral("30"));
+    QCOMPARE(again.numberEdit(catalogue::PlantNumber::FlowTerm)->text(), QStringLiteral("30"));
 
     // A percent beyond a byte is refused with the database's reason.
-    again.numberEdit(site::PlantNumber::SeedPercent)->clear();
-    QTest::keyClicks(again.numberEdit(site::PlantNumber::SeedPercent), "300");
+    again.numberEdit(catalogue::PlantNumber::SeedPercent)->clear();
+    QTest::keyClicks(again.numberEdit(catalogue::PlantNumber::SeedPercent), "300");
     QVERIFY(!w.prompter.shown().empty());
     QCOMPARE(w.column("Seed_perc"), std::string("30"));
 }

@@ -8,17 +8,17 @@
 #include <sys/stat.h>
 
 #include "SiteWorld.h"
-#include "app/Settings.h"
-#include "catalogue/CComboTaxon.h"
+#include "core/Settings.h"
+#include "ui/catalogue/CComboTaxon.h"
 #include "catalogue/CatalogueCommands.h"
-#include "catalogue/Fishcatal.h"
+#include "ui/catalogue/Fishcatal.h"
 
 using namespace sitetest;
 
 namespace {
 
 struct CatalogueWorld : SiteWorld {
-    app::Settings settings;
+    core::Settings settings;
     fs::path viewerLog = root() / "viewer.log";
     fs::path editorLog = root() / "editor.log";
     CatalogueWorld() {

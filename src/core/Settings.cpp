@@ -1,0 +1,104 @@
+#include "core/Settings.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "core/Dates.h"
+
+namespace core {
+
+namespace {
+
+struct IntKey {
+    const char* name;
+    int Settings::*member;
+};
+struct TextKey {
+    const char* name;
+    std::string Settings::*member;
+};
+
+const IntKey kIntKeys[] = {
+    {"Install", &Settings::Install},
+    {"Common_name", &Settings::Common_name},
+    {"Find", &Settings::Find},
+    {"Fishview", &Settings::Fishview},
+    {"Tankview", &Settings::Tankview},
+    {"Otherview", &Settings::Otherview},
+    {"CD", &Settings::CD},
+    {"WWW", &Settings::WWW},
+    {"Default_language", &Settings::Default_language},
+    {"Default_currency", &Settings::Default_currency},
+    {"Default_fish", &Settings::Default_fish},
+    {"Default_monocot", &Settings::Default_monocot},
+    {"Default_dicot", &Settings::Default_dicot},
+    {"Default_fern", &Settings::Default_fern},
+    {"Default_moss", &Settings::Default_moss},
+    {"Default_crus", &Settings::Default_crus},
+    {"Default_uploaded", &Settings::Default_uploaded},
+    {"Default_aquarium", &Settings::Default_aquarium},
+    {"Active_page", &Settings::Active_page},
+    {"RUR_rate", &Settings::RUR_rate},
+    {"UAH_rate", &Settings::UAH_rate},
+};
+
+const TextKey kTextKeys[] = {
+    {"Archiv_fish_from", &Settings::Archiv_fish_from},
+    {"Archiv_incubator_from", &Settings::Archiv_incubator_from},
+    {"Balance_from", &Settings::Balance_from},
+    {"Application_path", &Settings::Application_path},
+    {"CD-drive", &Settings::CD_drive},
+    {"WWW-server", &Settings::WWW_server},
+    {"E-mail", &Settings::E_mail},
+    {"Fishbreeder", &Settings::Fishbreeder},
+    {"Empty tank", &Settings::Empty_tank},
+};
+
+}  // namespace
+
+std::string firstRunWorkDirectory() {
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/Fishes";
+}
+
+void Settings::load(const platform::SettingsBackend& store) {
+    Balance_from = core::formatDate(std::time(nullptr), "%d.%m.%Y");
+    for (const IntKey& k : kIntKeys)
+        if (auto v = store.readInt(k.name)) this->*k.member = *v;
+    for (const TextKey& k : kTextKeys)
+        if (auto v = store.readText(k.name)) this->*k.member = *v;
+    if (auto v = store.readText("Viewer_command")) viewerCommand = *v;
+    if (auto v = store.readText("Editor_command")) editorCommand = *v;
+    if (Install == 0) Application_path = firstRunWorkDirectory();
+    pictureStartFolder = Application_path;
+    currentTaxon = 14;
+}
+
+void Settings::save(platform::SettingsBackend& store) const {
+    for (const IntKey& k : kIntKeys) store.writeInt(k.name, this->*k.member);
+    for (const TextKey& k : kTextKeys) store.writeText(k.name, this->*k.member);
+    store.sync();
+}
+
+bool Settings::takeBalanceFrom(const std::string& text) {
+    if (text.empty() || text == Balance_from || !core::isPeriodDate(text)) return false;
+    Balance_from = text;
+    return true;
+}
+
+int convertToUsdCents(int amount, int currency, int rurRate, int uahRate) {
+    long long value = amount;
+    if (currency == RUR || currency == UAH) {
+        long long rate = currency == RUR ? rurRate : uahRate;
+        if (rate == 0) return 0;
+        value = value * 1000 / rate;  // 64-bit: large amounts must not wrap
+    }
+    long long result = value / 10;
+    long long rest = value % 10;
+    // Half away from zero, so a refund rounds like the payment it undoes.
+    if (rest > 4) ++result;
+    if (rest < -4) --result;
+    return static_cast<int>(result);
+}
+
+}  // namespace core

@@ -1,0 +1,50 @@
+#include "ui/app/CFishesApp.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CSplash.h"
+#include "site/SiteSkeleton.h"
+
+CFishesApp::CFishesApp() = default;
+CFishesApp::~CFishesApp() {
+    frame_.reset();
+    splash_.reset();
+}
+
+bool CFishesApp::InitInstance() {
+    settings_.load(store_);
+    splash_ = std::make_unique<CSplash>();
+    splash_->show();
+    splash_->setText("Load settings...");
+    auto say = [this](const std::string& text) { splash_->setText(text); };
+
+    db::DataSourceChoice source = db::chooseDataSource();
+    try {
+        doc_.create(source, say);
+    } catch (const std::exception& e) {
+        splash_.reset();
+        prompter_.tell("Failed to create empty document.\n" + std::string(e.what()), platform::MessageKind::Error);
+        return false;
+    }
+    site::checkDirectories(settings_, doc_, say);
+    site::copySiteSkeleton(db::shippedDataDir() / "site", settings_.Application_path);
+    splash_->setText("Read commercial data...");
+
+    frame_ = std::make_unique<CMainFrame>(
+        app::ShellContext{settings_, doc_, prompter_, say, [this] { closeSplash(); }});
+    prompter_.setParent(frame_.get());
+    if (QScreen* s = QApplication::primaryScreen())
+        frame_->move(s->availableGeometry().center() - frame_->rect().center());
+    frame_->show();
+    frame_->repaint();
+    splash_->raise();  // stays in front until the view's first timer tick
+    return true;
+}
+
+void CFishesApp::closeSplash() { splash_.reset(); }
+
+void CFishesApp::ExitInstance() {
+    settings_.save(store_);
+}

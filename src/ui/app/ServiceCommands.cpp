@@ -1,0 +1,59 @@
+// The Service menu's database commands and the Help menu.
+#include <filesystem>
+#include <optional>
+
+#include "core/InterfaceText.h"
+#include "db/DataSource.h"
+#include "farm/ClearDatabase.h"
+#include "site/PageSkeleton.h"
+#include "ui/app/CFishesView.h"
+#include "ui/app/Commands.h"
+#include "ui/app/MainCommands.h"
+#include "ui/app/ShellCommands.h"
+#include "ui/common/WaitCursor.h"
+
+namespace app {
+
+namespace {
+
+void clearDatabase(MainContext& ctx) {
+    CFishesView& view = ctx.view;
+    db::DataSourceChoice source = db::chooseDataSource();
+    farm::ClearTarget target{ctx.shell.doc, ctx.shell.prompter, view, [&view] { view.clearLog(); },
+                             source.embedded ? std::optional(source.file) : std::nullopt};
+    std::optional<ui::WaitCursor> waiting;
+    target.busy = [&waiting](bool on) {
+        if (on) waiting.emplace();
+        else waiting.reset();
+    };
+    if (!farm::clearDatabase(target)) return;
+    view.refill(CFishesView::Refill::Full);
+    // The refilled list would hide where the copy went.
+    if (!target.copyWritten.empty()) view.line(farm::clearCopyLine(target.copyWritten));
+}
+
+void helpContent(MainContext& ctx) {
+    const core::Settings& s = ctx.shell.settings;
+    std::filesystem::path page = helpPage(s);
+    std::error_code ec;
+    if (!std::filesystem::exists(page, ec)) {
+        ctx.shell.prompter.tell(page.string() + " is absent!", platform::MessageKind::Error);
+        return;
+    }
+    if (!site::showPage(site::siteEnv(s, ctx.shell.prompter), page.string()))
+        ctx.shell.prompter.tell("The HTML viewer \"" + s.viewerCommand + "\" cannot be started.",
+                                platform::MessageKind::Error);
+}
+
+}  // namespace
+
+void addServiceCommands(CommandMap& map, MainContext& ctx) {
+    map[ID_CLEAR_DATABASE] = [&ctx] { clearDatabase(ctx); };
+    map[ID_APP_ABOUT] = [&ctx] {
+        ctx.shell.prompter.tell(core::interfaceText(core::kTextCaption, core::English),
+                                platform::MessageKind::Information);
+    };
+    map[ID_HELP_CONTENT] = [&ctx] { helpContent(ctx); };
+}
+
+}  // namespace app

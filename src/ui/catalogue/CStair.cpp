@@ -1,0 +1,170 @@
+#include "ui/catalogue/CStair.h"
+
+#include "db/ShowErrors.h"
+#include "ui/common/WaitCursor.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalogue/CatalogueText.h"
+#include "ui/catalogue/SpecFish.h"
+
+using namespace catalogue;
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QString listed(const std::vector<std::string>& names, const std::string& stored) {
+    std::optional<std::int64_t> i = stored.empty() ? std::nullopt : readUnsigned(stored);
+    return i && *i < static_cast<std::int64_t>(names.size()) ? q(names[static_cast<std::size_t>(*i)]) : QString();
+}
+
+// The opening caption of a packed sub-field, with its unit where it has one.
+QString openingCaption(Packed which, int k, const std::string& value) {
+    QString label = q(stairOpeningLabel(which, k));
+    if (k == kMinVolume) return label + q(value) + " liters";
+    if (which == Packed::Spawn && k == kSeason) return label + listed(seasonNames(), value);
+    if (which == Packed::Spawn && k == kSubstrate) return label + listed(substrateNames(), value);
+    return label + q(value);
+}
+
+}  // namespace
+
+CStair::CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t taxon, int language, QWidget* parent)
+    : QWidget(parent), doc_(doc), prompter_(prompter), taxon_(taxon), language_(language) {
+    auto* layout = new QGridLayout(this);
+
+    auto* habitatHost = new QWidget(this);
+    auto* hl = new QVBoxLayout(habitatHost);
+    hl->setContentsMargins(0, 0, 0, 0);
+    add(habitatHost, "habitat", "Natural habitat");
+    habitats_ = new QListWidget(habitatHost);
+    habitats_->setMaximumHeight(80);
+    hl->addWidget(habitats_);
+    QStringList names;
+    for (const std::string& n : cardHabitats(doc, taxon)) names << q(n);
+    setHabitats(names);
+    layout->addWidget(habitatHost, 0, 0);
+
+    std::vector<std::string> keep = readSubFields(doc, taxon, Packed::Keep);
+    std::vector<std::string> spawn = readSubFields(doc, taxon, Packed::Spawn);
+    openCard(doc, taxon);
+    const db::Fishes& c = *doc.animalCards;
+
+    keepGroup_ = group("Keep conditions");
+    add(keepGroup_, "forage", "Forage: " + q(c.m_Forage));
+    for (int k = 0; k < kKeepFields; ++k)
+        add(keepGroup_, packedProperty(Packed::Keep, k), openingCaption(Packed::Keep, k, keep[static_cast<std::size_t>(k)]));
+    layout->addWidget(keepGroup_, 1, 0);
+
+    spawnGroup_ = group("Spawning conditions");
+    add(spawnGroup_, "forageFr", "Starting forage for fries: " + q(c.m_Forage_fr));
+    for (int k = 0; k < kSpawnFields; ++k)
+        add(spawnGroup_, packedProperty(Packed::Spawn, k),
+            openingCaption(Packed::Spawn, k, spawn[static_cast<std::size_t>(k)]));
+    layout->addWidget(spawnGroup_, 0, 1, 2, 1);
+
+    posterityGroup_ = group("Posterity");
+    add(posterityGroup_, "eggQuantity", "Eggs quantity = " + QString::number(c.m_Egg_quant));
+    add(posterityGroup_, "eggSize", "Eggs size = " + q(c.m_Egg_size));
+    add(posterityGroup_, "eggTerm", "Term eggs-larvas = " + QString::number(c.m_Egg_term) + " days");
+    add(posterityGroup_, "hatchPercent", "Larvas hatch = " + QString::number(c.m_Fr_perc));
+    add(posterityGroup_, "fryTerm", "Term larvas-fries = " + QString::number(c.m_Fr_term) + " days");
+    layout->addWidget(posterityGroup_, 2, 0);
+
+    auto* others = new QWidget(this);
+    new QVBoxLayout(others);
+    add(others, "description", "Description");
+    add(others, "maleLength", "Male length = " + q(c.m_M_len));
+    add(others, "femaleLength", "Female length = " + q(c.m_F_len));
+    add(others, "juvenileLength", "Juvenile length = " + q(c.m_J_len));
+    add(others, "fryLength", "Fry length = " + q(c.m_Fr_len));
+    add(others, "links", "Links");
+    add(others, "members", "Members");
+    layout->addWidget(others, 2, 1);
+
+    copy_ = new QPushButton(QStringLiteral("Make all checked properties common for all subtaxomony"), this);
+    status_ = new QLabel(this);
+    layout->addWidget(copy_, 3, 0, 1, 2);
+    layout->addWidget(status_, 4, 0, 1, 2);
+    connect(copy_, &QPushButton::clicked, this, &CStair::copyDown);
+}
+
+QGroupBox* CStair::group(const QString& title) {
+    auto* g = new QGroupBox(title, this);
+    g->setCheckable(true);  // an unchecked group disables its members
+    g->setChecked(false);
+    new QVBoxLayout(g);
+    return g;
+}
+
+QCheckBox* CStair::add(QWidget* host, const QString& property, const QString& caption) {
+    auto* b = new QCheckBox(caption, host);
+    host->layout()->addWidget(b);
+    boxes_[property] = b;
+    return b;
+}
+
+QCheckBox* CStair::box(const QString& property) const {
+    auto it = boxes_.find(property);
+    return it == boxes_.end() ? nullptr : it->second;
+}
+
+void CStair::setCaption(const QString& property, const QString& caption) {
+    if (QCheckBox* b = box(property)) b->setText(caption);
+}
+
+void CStair::setHabitats(const QStringList& names) {
+    habitats_->clear();
+    habitats_->addItems(names);
+}
+
+bool CStair::checked(const QString& property) const {
+    QCheckBox* b = box(property);
+    return b && b->isChecked();
+}
+
+StairChoice CStair::choice() const {
+    StairChoice ch;
+    ch.habitat = checked("habitat");
+    ch.keepGroup = keepGroup_->isChecked();
+    ch.forage = checked("forage");
+    for (int k = 0; k < kKeepFields; ++k) ch.keep[static_cast<std::size_t>(k)] = checked(packedProperty(Packed::Keep, k));
+    ch.spawnGroup = spawnGroup_->isChecked();
+    ch.forageFr = checked("forageFr");
+    for (int k = 0; k < kSpawnFields; ++k)
+        ch.spawn[static_cast<std::size_t>(k)] = checked(packedProperty(Packed::Spawn, k));
+    ch.posterityGroup = posterityGroup_->isChecked();
+    ch.eggQuantity = checked("eggQuantity");
+    ch.eggSize = checked("eggSize");
+    ch.eggTerm = checked("eggTerm");
+    ch.hatchPercent = checked("hatchPercent");
+    ch.fryTerm = checked("fryTerm");
+    ch.description = checked("description");
+    ch.maleLength = checked("maleLength");
+    ch.femaleLength = checked("femaleLength");
+    ch.juvenileLength = checked("juvenileLength");
+    ch.fryLength = checked("fryLength");
+    ch.links = checked("links");
+    return ch;
+}
+
+void CStair::copyDown() {
+    bool copied = false;
+    {
+        ui::WaitCursor wait;
+        db::showingDbErrors(prompter_, [&] {
+            catalogue::copyDown(doc_, taxon_, choice(), language_);
+            copied = true;
+        });
+    }
+    if (!copied) return;
+    status_->setText(QStringLiteral("Check nessessary boxes and press button on bottom"));
+}

@@ -1,0 +1,68 @@
+#include "ui/farm/Whatdial.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "farm/FieldText.h"
+
+Whatdial::Whatdial(QWidget* parent, const std::string& title, int proposal, int max, const core::Settings& settings,
+                   platform::Prompter& prompter)
+    : QDialog(parent), settings_(settings), prompter_(prompter), max_(max) {
+    setWindowTitle(QString::fromStdString(title));
+    number_ = new QLineEdit(QString::number(proposal), this);
+    number_->setObjectName("number");
+    auto* dollar = new QPushButton("$", this);
+    dollar->setObjectName("dollar");
+    dollar->setFixedWidth(28);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("ok");
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cancel");
+    for (QPushButton* b : {dollar, ok, cancel}) b->setAutoDefault(false);
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(number_);
+    field->addWidget(dollar);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+
+    connect(dollar, &QPushButton::clicked, this, &Whatdial::convert);
+    connect(ok, &QPushButton::clicked, this, &Whatdial::accept);
+    connect(cancel, &QPushButton::clicked, this, &Whatdial::reject);
+    number_->selectAll();
+}
+
+void Whatdial::convert() {
+    auto amount = farm::readNumber(number_->text().toStdString(), farm::kLongMax);
+    if (!amount) {
+        prompter_.tell(farm::numberMessage(max_), platform::MessageKind::Error);
+        return;
+    }
+    int cents = core::convertToUsdCents(*amount, settings_.Default_currency, settings_.RUR_rate, settings_.UAH_rate);
+    number_->setText(QString::number(cents));
+}
+
+void Whatdial::accept() {
+    auto v = farm::readNumber(number_->text().toStdString(), max_);
+    if (!v) {
+        prompter_.tell(farm::numberMessage(max_), platform::MessageKind::Error);
+        number_->setFocus();
+        return;
+    }
+    value_ = *v;
+    QDialog::accept();
+}
+
+std::optional<int> Whatdial::ask(QWidget* parent, const std::string& title, int proposal, int max,
+                                 const core::Settings& settings, platform::Prompter& prompter) {
+    Whatdial dialog(parent, title, proposal, max, settings, prompter);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.value();
+}

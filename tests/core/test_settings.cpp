@@ -1,0 +1,147 @@
+// The settings store: defaults, the round trip, the period field and the
+// currency conversion of the "$" buttons.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include <ctime>
+#include <fstream>
+
+#include "core/Settings.h"
+#include "common/TestEnv.h"
+#include "core/Dates.h"
+
+using core::Settings;
+
+TEST(Settings, EmptyStoreGivesEveryDefault) {
+    testenv::TempWorld world;
+    platform::SettingsBackend store;
+    Settings s;
+    s.load(store);
+    EXPECT_EQ(s.Install, 0);
+    EXPECT_EQ(s.Common_name, 0);
+    EXPECT_EQ(s.Find, 0);
+    EXPECT_EQ(s.Fishview, 1);
+    EXPECT_EQ(s.Tankview, 1);
+    EXPECT_EQ(s.Otherview, 1);
+    EXPECT_EQ(s.CD, 0);
+    EXPECT_EQ(s.WWW, 0);
+    EXPECT_EQ(s.Default_language, 0);
+    EXPECT_EQ(s.Default_currency, 0);
+    EXPECT_EQ(s.Default_fish, 14);
+    EXPECT_EQ(s.Default_monocot, 12129);
+    EXPECT_EQ(s.Default_dicot, 12127);
+    EXPECT_EQ(s.Default_fern, 12176);
+    EXPECT_EQ(s.Default_moss, 12329);
+    EXPECT_EQ(s.Default_crus, 10420);
+    EXPECT_EQ(s.Default_uploaded, 14);
+    EXPECT_EQ(s.Default_aquarium, 20);
+    EXPECT_EQ(s.Active_page, 0);
+    EXPECT_EQ(s.RUR_rate, 3000);
+    EXPECT_EQ(s.UAH_rate, 537);
+    EXPECT_EQ(s.Archiv_fish_from, "quarter");
+    EXPECT_EQ(s.Archiv_incubator_from, "quarter");
+    EXPECT_EQ(s.Balance_from, core::formatDate(std::time(nullptr), "%d.%m.%Y"));
+    EXPECT_EQ(s.Application_path, (world.root() / "home" / "Fishes").string());
+    EXPECT_EQ(s.CD_drive, "D:");
+    EXPECT_EQ(s.Fishbreeder, "Ассоциация ZVK");
+    EXPECT_EQ(s.Empty_tank, "Temporary");
+    EXPECT_EQ(s.viewerCommand, "xdg-open ");
+    EXPECT_EQ(s.editorCommand, "xdg-open ");
+    EXPECT_EQ(s.pictureStartFolder, s.Application_path);
+}
+
+TEST(Settings, SaveWritesEveryKeyAndLoadReadsItBack) {
+    testenv::TempWorld world;
+    {
+        platform::SettingsBackend store;
+        Settings s;
+        s.load(store);
+        s.Install = 1;
+        s.Default_language = 1;
+        s.RUR_rate = 2845;
+        s.Application_path = "/srv/fishes";
+        s.Fishbreeder = "Ферма «Тетра»";
+        s.Empty_tank = "Банка";
+        s.Balance_from = "01.02.2007";
+        s.save(store);
+    }
+    std::ifstream in(world.settingsFile());
+    ASSERT_TRUE(in.good()) << world.settingsFile();
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[Settings]"), std::string::npos);
+    EXPECT_NE(text.find("Install=1"), std::string::npos);
+    EXPECT_NE(text.find("Default_aquarium=20"), std::string::npos);
+    EXPECT_NE(text.find("Archiv_incubator_from=quarter"), std::string::npos);
+
+    platform::SettingsBackend store;
+    Settings s;
+    s.load(store);
+    EXPECT_EQ(s.Install, 1);
+    EXPECT_EQ(s.Default_language, 1);
+    EXPECT_EQ(s.RUR_rate, 2845);
+    EXPECT_EQ(s.Application_path, "/srv/fishes");  // not reset once installed
+    EXPECT_EQ(s.Fishbreeder, "Ферма «Тетра»");
+    EXPECT_EQ(s.Empty_tank, "Банка");
+    EXPECT_EQ(s.Balance_from, "01.02.2007");
+}
+
+TEST(Settings, ViewerAndEditorCommandsFromTheStore) {
+    testenv::TempWorld world;
+    {
+        QSettings q(QSettings::NativeFormat, QSettings::UserScope,
+                    QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Reedmere"));
+        q.setValue(QStringLiteral("Settings/Viewer_command"), QStringLiteral("firefox "));
+    }
+    platform::SettingsBackend store;
+    Settings s;
+    s.load(store);
+    EXPECT_EQ(s.viewerCommand, "firefox ");
+    EXPECT_EQ(s.editorCommand, "xdg-open ");
+}
+
+TEST(Settings, PeriodFieldTakesOnlyTenCharacterValidDates) {
+    Settings s;
+    s.Balance_from = "01.01.2007";
+    EXPECT_FALSE(s.takeBalanceFrom("9.7.2007"));
+    EXPECT_EQ(s.Balance_from, "01.01.2007");
+    EXPECT_TRUE(s.takeBalanceFrom("09.07.2007"));
+    EXPECT_EQ(s.Balance_from, "09.07.2007");
+    EXPECT_FALSE(s.takeBalanceFrom("09.07.2007"));  // no change, no refill
+    EXPECT_FALSE(s.takeBalanceFrom("09.07.2031"));
+    EXPECT_FALSE(s.takeBalanceFrom(""));
+    EXPECT_FALSE(s.takeBalanceFrom("31.13.2007"));
+    EXPECT_EQ(s.Balance_from, "09.07.2007");
+}
+
+TEST(Currency, DollarAndEuroAmountsAreRoundedTenths) {
+    EXPECT_EQ(core::convertToUsdCents(1234, core::USD, 3000, 537), 123);
+    EXPECT_EQ(core::convertToUsdCents(1235, core::USD, 3000, 537), 124);
+    EXPECT_EQ(core::convertToUsdCents(1239, core::Euro, 3000, 537), 124);
+    EXPECT_EQ(core::convertToUsdCents(0, core::USD, 3000, 537), 0);
+}
+
+TEST(Currency, RoublesAndHryvniasGoThroughTheirRates) {
+    // 30.00 roubles at 30.00 per dollar: one dollar.
+    EXPECT_EQ(core::convertToUsdCents(3000, core::RUR, 3000, 537), 100);
+    // 10.00 roubles: 1000*1000/3000 = 333 -> 33.3 -> 33 cents.
+    EXPECT_EQ(core::convertToUsdCents(1000, core::RUR, 3000, 537), 33);
+    // 20.00 roubles: 666 -> 66.6 -> 67 cents.
+    EXPECT_EQ(core::convertToUsdCents(2000, core::RUR, 3000, 537), 67);
+    // 5.37 hryvnias at 5.37: one dollar.
+    EXPECT_EQ(core::convertToUsdCents(537, core::UAH, 3000, 537), 100);
+    EXPECT_EQ(core::convertToUsdCents(100, core::UAH, 3000, 537), 19);  // 186.2 -> 18.6 -> 19
+}
+
+TEST(Currency, NegativeAmountsRoundLikeTheirPositiveTwins) {
+    EXPECT_EQ(core::convertToUsdCents(-1235, core::USD, 3000, 537), -124);
+    EXPECT_EQ(core::convertToUsdCents(-1234, core::USD, 3000, 537), -123);
+    EXPECT_EQ(core::convertToUsdCents(-2000, core::RUR, 3000, 537), -67);
+    EXPECT_EQ(core::convertToUsdCents(-537, core::UAH, 3000, 537), -100);
+}
+
+TEST(Currency, LargeAmountsDoNotWrap) {
+    // 3,000,000.00 roubles is 100,000.00 dollars; amount*1000 exceeds 32 bits.
+    EXPECT_EQ(core::convertToUsdCents(300000000, core::RUR, 3000, 537), 10000000);
+    EXPECT_EQ(core::convertToUsdCents(100, core::RUR, 0, 537), 0);  // a zero rate converts nothing
+}
