@@ -128,9 +128,12 @@ std::string escapeSegment(CURL* handle, const std::string& segment) {
 
 std::optional<ServerAddress> parseServer(const std::string& text) {
     UrlHandle u;
-    if (curl_url_set(u.url, CURLUPART_URL, text.c_str(), 0) != CURLUE_OK &&
-        curl_url_set(u.url, CURLUPART_URL, ("ftp://" + text).c_str(), 0) != CURLUE_OK)
-        return std::nullopt;
+    // Only a text without a scheme gets one: "ftp://" in front of a broken
+    // "ftp://..." would read "ftp" as the host.
+    bool parsed = curl_url_set(u.url, CURLUPART_URL, text.c_str(), 0) == CURLUE_OK;
+    if (!parsed && text.find("://") == std::string::npos)
+        parsed = curl_url_set(u.url, CURLUPART_URL, ("ftp://" + text).c_str(), 0) == CURLUE_OK;
+    if (!parsed) return std::nullopt;
     if (lower(u.get(CURLUPART_SCHEME)) != "ftp") return std::nullopt;
     std::string host = u.get(CURLUPART_HOST);
     if (host.empty()) return std::nullopt;
