@@ -64,6 +64,7 @@ public:
             if (step == Step::Done) step = send(folder, listing);
             if (result_.counts.failed == 0 && !aborted() && isClassFolder(folder)) noteClassDone(folder);
         }
+        result_.requests = c_.client.requests();
         if (lost_)
             result_.end = WalkEnd::ConnectionLost;
         else if (c_.stopRequested())

@@ -51,6 +51,8 @@ struct WalkResult {
     UploadCounts counts;
     // The class whose folder was last sent completely (0 none).
     std::int32_t lastClass = 0;
+    // Requests the client has sent, the connect included.
+    std::size_t requests = 0;
 };
 
 struct WalkContext {

@@ -63,7 +63,9 @@ public:
     static constexpr const char* kUser = "breeder";
     static constexpr const char* kPassword = "s3cret";
 
-    explicit FtpServer(const fs::path& root) : root_(root), port_(freePort()) {
+    // Without machine listings the server answers MLSD with "500", as old servers do.
+    explicit FtpServer(const fs::path& root, bool machineListing = true)
+        : root_(root), port_(freePort()), machineListing_(machineListing) {
         fs::create_directories(root_);
         start();
     }
@@ -72,9 +74,12 @@ public:
     void start() {
         process_.setStandardOutputFile(QProcess::nullDevice());
         process_.setStandardErrorFile(QProcess::nullDevice());
-        process_.start("/usr/bin/python3",
-                       {"-m", "pyftpdlib", "-i", "127.0.0.1", "-p", QString::number(port_), "-w", "-d",
-                        QString::fromStdString(root_.string()), "-u", kUser, "-P", kPassword});
+        const QString root = QString::fromStdString(root_.string());
+        if (machineListing_)
+            process_.start("/usr/bin/python3", {"-m", "pyftpdlib", "-i", "127.0.0.1", "-p", QString::number(port_),
+                                                "-w", "-d", root, "-u", kUser, "-P", kPassword});
+        else
+            process_.start("/usr/bin/python3", {"-c", kWithoutMlsd, QString::number(port_), root, kUser, kPassword});
         if (!process_.waitForStarted(5000)) throw std::runtime_error("pyftpdlib did not start");
         QElapsedTimer timer;
         timer.start();
@@ -94,8 +99,21 @@ public:
     const fs::path& root() const { return root_; }
 
 private:
+    static constexpr const char* kWithoutMlsd =
+        "import sys\n"
+        "from pyftpdlib.authorizers import DummyAuthorizer\n"
+        "from pyftpdlib.handlers import FTPHandler\n"
+        "from pyftpdlib.servers import FTPServer\n"
+        "port, root, user, password = sys.argv[1:5]\n"
+        "class Handler(FTPHandler):\n"
+        "    proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k not in ('MLSD', 'MLST')}\n"
+        "Handler.authorizer = DummyAuthorizer()\n"
+        "Handler.authorizer.add_user(user, password, root, perm='elradfmwMT')\n"
+        "FTPServer(('127.0.0.1', int(port)), Handler).serve_forever()\n";
+
     fs::path root_;
     int port_;
+    bool machineListing_;
     QProcess process_;
 };
 

@@ -173,3 +173,18 @@ TEST(FtpClientOnServer, AWrongPasswordGivesTheServersTextAndANetrcEntryTakesPrec
     FtpClient fromNetrc = clientFor(server, "wrong", options);
     EXPECT_TRUE(fromNetrc.connect(top)) << fromNetrc.errorText();
 }
+
+TEST(FtpClientOnServer, AServerWithoutMachineListingsIsReadThroughList) {
+    testenv::TempWorld world;
+    FtpServer server(world.root() / "server", false);
+    ftptest::writeFile(server.root() / "Classes" / "with blank.html", std::string(1234, 'x'));
+    FtpClient client = clientFor(server);
+    RemoteListing top;
+    ASSERT_TRUE(client.connect(top)) << client.errorText();
+    EXPECT_FALSE(client.machineListing());
+    EXPECT_TRUE(top["Classes"].directory);
+    RemoteListing classes;
+    ASSERT_TRUE(client.list("Classes", classes)) << client.errorText();
+    EXPECT_EQ(classes["with blank.html"].size, 1234);
+    EXPECT_FALSE(classes["with blank.html"].directory);
+}

@@ -126,6 +126,7 @@ TEST_F(UploadWorld, FirstRunMirrorsTheSiteSecondSendsNothingAChangedFileIsOverwr
     EXPECT_TRUE(log.shown("We searching /Classes/Pisces"));
     EXPECT_TRUE(log.shown("but Images already exists"));
     EXPECT_EQ(log.lines[1], "Files sent: 0, skipped: 10, failed: 0");
+    EXPECT_EQ(upload.lastWalk().requests, 1u + 9u);  // the site folder's listing, then one per folder
 
     ftptest::writeFile(site() / "Classes" / "Pisces" / "m14.html", "fishes, more of them");
     ftptest::writeFile(site() / "Help" / "programr.html", "new");
