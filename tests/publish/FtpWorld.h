@@ -64,8 +64,9 @@ public:
     static constexpr const char* kPassword = "s3cret";
 
     // Without machine listings the server answers MLSD with "500", as old servers do.
-    explicit FtpServer(const fs::path& root, bool machineListing = true)
-        : root_(root), port_(freePort()), machineListing_(machineListing) {
+    // A read-only server refuses every upload and folder.
+    explicit FtpServer(const fs::path& root, bool machineListing = true, bool writable = true)
+        : root_(root), port_(freePort()), machineListing_(machineListing), writable_(writable) {
         fs::create_directories(root_);
         start();
     }
@@ -77,7 +78,7 @@ public:
         const QString root = QString::fromStdString(root_.string());
         if (machineListing_)
             process_.start("/usr/bin/python3", {"-m", "pyftpdlib", "-i", "127.0.0.1", "-p", QString::number(port_),
-                                                "-w", "-d", root, "-u", kUser, "-P", kPassword});
+                                                writable_ ? "-w" : "-V", "-d", root, "-u", kUser, "-P", kPassword});
         else
             process_.start("/usr/bin/python3", {"-c", kWithoutMlsd, QString::number(port_), root, kUser, kPassword});
         if (!process_.waitForStarted(5000)) throw std::runtime_error("pyftpdlib did not start");
@@ -114,6 +115,7 @@ private:
     fs::path root_;
     int port_;
     bool machineListing_;
+    bool writable_;
     QProcess process_;
 };
 

@@ -20,8 +20,8 @@ std::time_t at(int hour, int minute) { return db::localDate(15, 6, 2024) + hour 
 
 class UploadWorld : public ::testing::Test {
 protected:
-    UploadWorld()
-        : server(world.root() / "server"), work(prompter, log), upload(world.doc, work, prompter, log) {
+    explicit UploadWorld(bool writable = true)
+        : server(world.root() / "server", true, writable), work(prompter, log), upload(world.doc, work, prompter, log) {
         ftptest::app();
         upload.setClock([this] { return now; });
         upload.setRetryPauseMs(10);
@@ -288,4 +288,28 @@ TEST_F(UploadWorld, NamesThatWouldLeaveTheirFolderAreNeverSent) {
     EXPECT_EQ(log.lines[1], "Files sent: 10, skipped: 0, failed: 2");
     EXPECT_FALSE(fs::exists(server.root() / "Other" / "outside"));
     EXPECT_EQ(serverFiles().size(), 10u);
+}
+
+namespace {
+class ReadOnlyServer : public UploadWorld {
+protected:
+    ReadOnlyServer() : UploadWorld(false) {}
+};
+}  // namespace
+
+TEST_F(ReadOnlyServer, RefusedUploadsEndTheJobAsAFailureNotASuccess) {
+    command(platform::Answer::Yes);
+    tickAndWait();
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(log.shown("12:00:00 Uploading Reedmere.html to server... Attempt " + std::to_string(i) + "..."));
+    ASSERT_GE(log.lines.size(), 4u);
+    EXPECT_EQ(log.lines[0], "FTP-server manipulations have ended with errors");
+    EXPECT_EQ(log.lines[1], "Files sent: 0, skipped: 0, failed: 1");
+    EXPECT_EQ(log.lines[2], "FTP-uploading error!");
+    EXPECT_EQ(log.lines[3].rfind("550 ", 0), 0u) << log.lines[3];  // the server's refusal
+    EXPECT_FALSE(log.shown("FTP-server manipulations successfully have ended"));
+    EXPECT_EQ(upload.lastWalk().end, WalkEnd::Complete);
+    EXPECT_FALSE(upload.on());
+    EXPECT_EQ(upload.defaultUploaded(), 14);  // nothing completed: the stored value stays
+    EXPECT_TRUE(serverFiles().empty());
 }
