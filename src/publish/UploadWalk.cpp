@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "platform/WildcardFind.h"
 
 namespace fs = std::filesystem;
@@ -73,7 +73,7 @@ public:
     }
 
 private:
-    std::string stamp() const { return db::formatDate(c_.clock(), "%H:%M:%S "); }
+    std::string stamp() const { return core::formatDate(c_.clock(), "%H:%M:%S "); }
 
     bool aborted() { return lost_ || c_.stopRequested(); }
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestEnv.h"
-#include "db/Dates.h"
+#include "core/Dates.h"
 #include "publish/FtpUpload.h"
 #include "publish/FtpWorld.h"
 
@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::time_t at(int hour, int minute) { return db::localDate(15, 6, 2024) + hour * 3600 + minute * 60; }
+std::time_t at(int hour, int minute) { return core::localDate(15, 6, 2024) + hour * 3600 + minute * 60; }
 
 class UploadWorld : public ::testing::Test {
 protected:
