@@ -3,6 +3,8 @@
 // (template, fixed stamp clock, recorded viewer) around it.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <string>
 
 #include "farm/FarmWorld.h"
@@ -17,6 +19,15 @@ using farmtest::stamp;
 using sitetest::bytesOf;
 
 inline fs::path expectedDir() { return fs::path(REEDMERE_DATA_DIR) / ".." / "tests" / "reports" / "expected"; }
+
+// The one application object of the test program, for the background work.
+inline QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_reports";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication instance(argc, argv);
+    return instance;
+}
 
 struct LotRow {
     int taxon = 0, tank = 0;

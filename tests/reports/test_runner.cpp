@@ -3,7 +3,6 @@
 // announced, a run stopped half-way, and a run whose database fails.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <future>
@@ -15,14 +14,6 @@
 using namespace reporttest;
 
 namespace {
-
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_reports";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
 
 void runEventsUntilIdle(platform::BackgroundWork& work) {
     QElapsedTimer timer;
@@ -58,7 +49,7 @@ struct RunnerWorld : ReportWorld {
     reports::ReportRunner runner{work, log};
     std::vector<bool> busy;
     RunnerWorld() {
-        app();
+        application();
         QObject::connect(&work, &platform::BackgroundWork::busyChanged, [this](bool b) { busy.push_back(b); });
         log.line("balance row");
     }
