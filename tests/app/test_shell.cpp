@@ -19,6 +19,7 @@
 
 using namespace app;
 using namespace core;
+using namespace catalogue;
 
 namespace {
 
