@@ -3,7 +3,9 @@
 // that read the record objects are unavailable and come back after it; and
 // closing the window waits for the job to stop.
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <atomic>
@@ -50,6 +52,22 @@ private slots:
         // The window still answers: the view switch refills the list.
         frame_->command(app::ID_VIEW_TANKS)->trigger();
         QCOMPARE(settings_->Tankview, 0);
+    }
+
+    // The dialogs write as the user types: closing with Cancel keeps what was
+    // written, and the balance list shows it.
+    void thePanelFollowsADialogClosedWithCancel() {
+        settings_->Balance_from = "01.01.2000";
+        open();
+        const int before = frame_->view()->table()->rowCount();
+        onNextDialog([](QDialog* d) {
+            click(d, "newTank");
+            type(child<QLineEdit>(d, "name"), "quarantine");
+            click(d, "cancel");
+        });
+        frame_->commands().run(app::ID_TANKS);
+        QCOMPARE(world_->count("Aquariums", "\"Other\"='quarantine'"), 1);
+        QCOMPARE(frame_->view()->table()->rowCount(), before + 1);
     }
 
     void commandsThatReadTheRecordsWaitForTheJob() {

@@ -22,7 +22,9 @@ void myFishes(MainContext& ctx) {
     const ShellContext& s = ctx.shell;
     FishcatalChooser chooser(s.doc, s.settings, s.prompter);
     Myfish dialog(&ctx.view, s.doc, s.settings, s.prompter, chooser);
-    if (dialog.exec() == QDialog::Accepted) ctx.view.refill();
+    // Every field writes at once, so Cancel keeps the changes too: the panel follows them.
+    dialog.exec();
+    ctx.view.refill();
 }
 
 void incubator(MainContext& ctx) {
@@ -34,7 +36,8 @@ void incubator(MainContext& ctx) {
 
 void tanks(MainContext& ctx) {
     Aquadialog dialog(&ctx.view, ctx.shell.doc, ctx.shell.settings, ctx.shell.prompter);
-    if (dialog.exec() == QDialog::Accepted) ctx.view.refill();
+    dialog.exec();
+    ctx.view.refill();
 }
 
 void newExpense(MainContext& ctx) {
