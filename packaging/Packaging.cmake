@@ -5,7 +5,6 @@
 set(REEDMERE_LICENSE_SPDX "GPL-3.0-or-later")
 set(REEDMERE_LICENSE_NAME "GNU General Public License, version 3 or later")
 set(REEDMERE_APP_ID "org.reedmere.reedmere")
-set(REEDMERE_MAN_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/reedmere")
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
 set(generated ${CMAKE_BINARY_DIR}/generated)
 
