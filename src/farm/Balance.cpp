@@ -105,24 +105,33 @@ std::optional<std::time_t> Balance::periodDay(const std::string& text) {
     return core::localDate(static_cast<int>(d.day), static_cast<int>(d.month), static_cast<int>(d.year));
 }
 
+BalancePeriod balancePeriod(const std::string& balanceFrom, const std::string& fromText,
+                            const std::string& toText) {
+    BalancePeriod p;
+    std::string fallbackFrom = core::isPeriodDate(balanceFrom) ? balanceFrom : today();
+    p.fromText = fromText.empty() ? fallbackFrom : fromText;
+    p.toText = toText.empty() ? today() : toText;
+    auto from = Balance::periodDay(p.fromText);
+    if (!from) from = Balance::periodDay(fallbackFrom);
+    std::string lastDay = Balance::periodDay(p.toText) ? p.toText : today();
+    core::DayMonthYear last;
+    core::readDate(lastDay, last);
+    p.from = *from;
+    p.toEnd = core::localDate(static_cast<int>(last.day) + 1, static_cast<int>(last.month), static_cast<int>(last.year));
+    return p;
+}
+
 BalanceSheet Balance::refresh(RefreshMode mode, const std::string& fromText, const std::string& toText,
                               const BalanceViews& views) {
     BalanceSheet s;
     s.fromText = fromText;
     s.toText = toText;
     if (mode != RefreshMode::IncubatorOnly) {
-        // A text being typed stays; the period then falls back like an empty field.
-        std::string fallbackFrom = core::isPeriodDate(settings_.Balance_from) ? settings_.Balance_from : today();
-        if (fromText.empty()) s.fromText = fallbackFrom;
-        if (toText.empty()) s.toText = today();
-        auto from = periodDay(s.fromText);
-        if (!from) from = periodDay(fallbackFrom);
-        std::string lastDay = periodDay(s.toText) ? s.toText : today();
-        core::DayMonthYear last;
-        core::readDate(lastDay, last);
-        from_ = *from;
-        toEnd_ = core::localDate(static_cast<int>(last.day) + 1, static_cast<int>(last.month),
-                               static_cast<int>(last.year));
+        BalancePeriod period = balancePeriod(settings_.Balance_from, fromText, toText);
+        s.fromText = period.fromText;
+        s.toText = period.toText;
+        from_ = period.from;
+        toEnd_ = period.toEnd;
         havePeriod_ = true;
 
         fillExpenses(s, views.other);

@@ -19,6 +19,17 @@ namespace farm {
 // "$%.2f" of cents / 100, exact for any 64-bit sum.
 std::string dollars(std::int64_t cents);
 
+// The balance period: the texts its fields show, its first day and the
+// midnight after its last day. An empty "from" shows Balance_from (today
+// when that is not a date), an empty "to" today; a text being typed is kept
+// but counts as empty.
+struct BalancePeriod {
+    std::string fromText, toText;
+    std::time_t from = 0, toEnd = 0;
+    bool contains(std::time_t t) const { return t >= from && t < toEnd; }
+};
+BalancePeriod balancePeriod(const std::string& balanceFrom, const std::string& fromText, const std::string& toText);
+
 enum class RefreshMode { Full, ListsAndTotals, IncubatorOnly };
 
 // Which rows the list shows; the totals never depend on them.

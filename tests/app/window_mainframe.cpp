@@ -445,7 +445,7 @@ private slots:
         trigger(ID_APP_ABOUT);
         QCOMPARE(prompter_->lastText(), std::string("Reed Mere v.3.044 made '2007 Jul 22"));
 
-        copySiteSkeleton(db::shippedDataDir() / "site", world_->workDir());
+        site::copySiteSkeleton(db::shippedDataDir() / "site", world_->workDir());
         const std::filesystem::path record = world_->root() / "opened.txt";
         settings_->viewerCommand = "sh -c 'printf %s \"$0\" > " + record.string() + "' ";
         auto opened = [&] {

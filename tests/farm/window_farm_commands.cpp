@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "ui/app/CFishesView.h"
+#include "ui/app/Commands.h"
 #include "ui/app/MainCommands.h"
 #include "ui/farm/Aquadialog.h"
 #include "farm/ClearDatabase.h"
