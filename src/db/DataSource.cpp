@@ -19,7 +19,16 @@ fs::path embeddedDatabasePath() {
     return base / "Reedmere" / "Reedmere.db";
 }
 
-fs::path shippedDataDir() { return fs::path(REEDMERE_DATA_DIR); }
+fs::path shippedDataDir() {
+    // An installed program may have been moved with its prefix: look beside it first.
+    static const fs::path dir = [] {
+        std::error_code ec;
+        fs::path installed = fs::read_symlink("/proc/self/exe", ec).parent_path() / REEDMERE_INSTALLED_DATA_DIR;
+        if (!ec && fs::exists(installed / "schema" / "schema.sql", ec)) return installed.lexically_normal();
+        return fs::path(REEDMERE_DATA_DIR);
+    }();
+    return dir;
+}
 
 DataSourceChoice chooseDataSource() {
     DataSourceChoice choice;

@@ -32,12 +32,22 @@ using namespace core;
 
 namespace {
 
+// A menu text as shown, without its Alt-letter mark.
+QString shown(const QString& text) {
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
 // Every text of the menus, depth first, with the sub-menus' titles.
 void collectMenu(QMenu* menu, QStringList& out) {
-    out << QStringLiteral("[") + menu->title();
+    out << QStringLiteral("[") + shown(menu->title());
     for (QAction* a : menu->actions()) {
         if (a->menu()) collectMenu(a->menu(), out);
-        else if (!a->isSeparator()) out << a->text() + QStringLiteral(" | ") + a->statusTip();
+        else if (!a->isSeparator()) out << shown(a->text()) + QStringLiteral(" | ") + a->statusTip();
     }
 }
 
@@ -92,7 +102,7 @@ class MainFrameTest : public QObject {
         out << frame_->windowTitle() << frame_->statusBar()->findChild<QLabel*>(QStringLiteral("ready"))->text();
         for (QAction* a : frame_->menuBar()->actions()) {
             if (a->menu()) collectMenu(a->menu(), out);
-            else out << a->text() + QStringLiteral(" | ") + a->statusTip();
+            else out << shown(a->text()) + QStringLiteral(" | ") + a->statusTip();
         }
         for (int n : panelControls()) {
             QWidget* w = control(n);
@@ -106,7 +116,7 @@ class MainFrameTest : public QObject {
 
     QStringList classLabels() {
         QStringList out;
-        for (QAction* a : frame_->classEntries()) out << a->text();
+        for (QAction* a : frame_->classEntries()) out << shown(a->text());
         return out;
     }
 
@@ -133,7 +143,7 @@ private slots:
         QCOMPARE(frame_->windowTitle(), QStringLiteral("Reed Mere v.3.044 made '2007 Jul 22"));
         QCOMPARE(splashTexts_, QStringList{QStringLiteral("Create main views...")});
         QStringList bar;
-        for (QAction* a : frame_->menuBar()->actions()) bar << a->text();
+        for (QAction* a : frame_->menuBar()->actions()) bar << shown(a->text());
         QCOMPARE(bar, (QStringList{"Catalogs", "My aquafarm", "Service", "Help", "Exit"}));
         for (int id : {ID_FISH_DETERMINER, ID_FISH_SEARCH_ON_REGIONS, ID_DEUTCH})
             QVERIFY(!frame_->command(id)->isEnabled());
@@ -164,9 +174,9 @@ private slots:
         int translated = 0;
         for (const QString& t : russian) translated += isCyrillic(t);
         QVERIFY2(translated >= russian.size() - 2, qPrintable(russian.join('\n')));
-        QCOMPARE(frame_->catalogsMenu()->title(), QStringLiteral("Каталоги"));
+        QCOMPARE(shown(frame_->catalogsMenu()->title()), QStringLiteral("Каталоги"));
         QCOMPARE(qobject_cast<QPushButton*>(control(IDC_FISH_CATALOGUE))->text(), QStringLiteral("Каталог рыб"));
-        QCOMPARE(frame_->command(ID_APP_EXIT)->text(), QStringLiteral("Выход"));
+        QCOMPARE(shown(frame_->command(ID_APP_EXIT)->text()), QStringLiteral("Выход"));
         trigger(ID_ENGLISH);
         QCOMPARE(allTexts(), english);
         QVERIFY(frame_->command(ID_ENGLISH)->isChecked());
@@ -194,7 +204,7 @@ private slots:
         markForMenu(*world_, 12129);
         emit view()->classMenuChanged();
         QCOMPARE(classLabels(), (QStringList{"Crustaceans", "Monocots", "Fishes"}));
-        QCOMPARE(frame_->command(classCommand(3))->text(), QStringLiteral("Fishes"));
+        QCOMPARE(shown(frame_->command(classCommand(3))->text()), QStringLiteral("Fishes"));
     }
 
     void noClassMarkedLeavesTheFixedEntries() {
@@ -203,7 +213,7 @@ private slots:
         int separators = 0;
         for (QAction* a : frame_->catalogsMenu()->actions()) {
             if (a->isSeparator()) ++separators;
-            else texts << a->text();
+            else texts << shown(a->text());
         }
         QCOMPARE(texts, (QStringList{"High taxonomy", "Taxonomy report", "CD-ROM", "WWW-server"}));
         QCOMPARE(separators, 2);
@@ -433,7 +443,9 @@ private slots:
     void aboutAndHelpContent() {
         open();
         trigger(ID_APP_ABOUT);
-        QCOMPARE(prompter_->lastText(), std::string("Reed Mere v.3.044 made '2007 Jul 22"));
+        // The caption heads the box; the details below are checked with the desktop tests.
+        QCOMPARE(prompter_->lastText().substr(0, prompter_->lastText().find('\n')),
+                 std::string("Reed Mere v.3.044 made '2007 Jul 22"));
 
         site::copySiteSkeleton(db::shippedDataDir() / "site", world_->workDir());
         const std::filesystem::path record = world_->root() / "opened.txt";

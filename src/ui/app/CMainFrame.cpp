@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QStatusBar>
 
 #include "ui/app/CFishesView.h"
+#include "ui/app/PanelLayout.h"
 #include "core/InterfaceText.h"
 
 using namespace app;
@@ -29,10 +32,49 @@ const char* const kReady = "Ready|Готово|";
 
 const char* const kIndicatorNames[3] = {"CAP", "NUM", "SCRL"};
 
+// The text without its mnemonic marks: "&&" stands for "&".
+QString withoutMnemonic(const QString& text) {
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+// Marks one letter of each entry as its Alt key: the first letter of a word
+// not yet taken in the same menu, else any such letter. The menus' texts come
+// from the text table in either language, so the letters are chosen here.
+void markMnemonics(const QList<QAction*>& actions) {
+    QSet<QChar> used;
+    for (QAction* a : actions) {
+        if (a->isSeparator()) continue;
+        const QString plain = withoutMnemonic(a->text());
+        int chosen = -1;
+        for (int pass = 0; pass < 2 && chosen < 0; ++pass)
+            for (int i = 0; i < plain.size() && chosen < 0; ++i) {
+                const bool wordStart = i == 0 || !plain[i - 1].isLetterOrNumber();
+                if (plain[i].isLetter() && (pass == 1 || wordStart) && !used.contains(plain[i].toLower())) chosen = i;
+            }
+        QString marked = plain;
+        marked.replace(u'&', QStringLiteral("&&"));
+        if (chosen >= 0) {
+            used.insert(plain[chosen].toLower());
+            marked.insert(chosen + plain.left(chosen).count(u'&'), u'&');
+        }
+        a->setText(marked);
+        if (a->menu()) markMnemonics(a->menu()->actions());
+    }
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(const ShellContext& shell, QWidget* parent) : QMainWindow(parent), shell_(shell) {
     setWindowTitle(QString::fromStdString(core::interfaceText(core::kTextCaption, core::English)));
+    // Every window of the program, dialogs included, carries its icon; the
+    // desktop matches the window to the launcher entry by this name.
+    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.reedmere.reedmere"));
     buildMenus();
     buildStatusBar();
     view_ = new CFishesView(shell_, this);
@@ -46,6 +88,12 @@ CMainFrame::CMainFrame(const ShellContext& shell, QWidget* parent) : QMainWindow
 
     view_->refill(CFishesView::Refill::Full);
     reloadClassEntries();
+}
+
+QIcon CMainFrame::programIcon() {
+    QIcon icon;
+    for (int size : {48, 256}) icon.addFile(QStringLiteral(":/icons/reedmere-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QAction* CMainFrame::addCommand(QMenu* menu, int id, bool checkable) {
@@ -133,6 +181,12 @@ void CMainFrame::buildMenus() {
     addCommand(help, ID_HELP_CONTENT)->setShortcut(QKeySequence(Qt::Key_F1));
 
     menuBar()->addAction(addCommand(nullptr, ID_APP_EXIT));
+    commands_.at(ID_APP_EXIT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Finding a taxon starts in the fishes catalogue, as its panel button opens it.
+    findInCatalogue_ = new QAction(this);
+    findInCatalogue_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    findInCatalogue_->setShortcutContext(Qt::WindowShortcut);
+    addAction(findInCatalogue_);
 
     for (int id : kUnavailable) commands_[id]->setEnabled(false);
     for (auto& [id, action] : commands_)
@@ -153,6 +207,7 @@ void CMainFrame::connectCommands() {
         connect(action, &QAction::triggered, this, [this, id = id] { mainCommands_->run(id); });
     }
     connect(commands_.at(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    connect(findInCatalogue_, &QAction::triggered, this, [this] { mainCommands_->run(IDC_FISH_CATALOGUE); });
 }
 
 void CMainFrame::setBusy(bool busy) {
@@ -263,5 +318,6 @@ void CMainFrame::refreshMenuTexts() {
         classEntries_[i]->setText(QString::fromStdString(classes_[i].label(language)));
     for (auto& [id, action] : commands_) setCommandText(id);
     ready_->setText(QString::fromStdString(core::pick(kReady, language)));
+    markMnemonics(menuBar()->actions());
     menuBar()->update();
 }

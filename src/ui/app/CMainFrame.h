@@ -14,6 +14,7 @@
 
 class CFishesView;
 class QAction;
+class QIcon;
 class QLabel;
 class QMenu;
 
@@ -30,6 +31,10 @@ public:
     QMenu* catalogsMenu() const { return catalogs_; }
     // The class entries of the Catalogs menu, in order.
     const std::vector<QAction*>& classEntries() const { return classEntries_; }
+    // Ctrl+F: the fishes catalogue, to find a taxon there.
+    QAction* findInCatalogue() const { return findInCatalogue_; }
+    // The program's icon, drawn in the 48 and 256 pixel sizes.
+    static QIcon programIcon();
 
 public slots:
     // Check marks, menu texts (class entries included) and the view's captions.
@@ -66,6 +71,7 @@ private:
     QAction* classSeparator_ = nullptr;             // the class entries stand before it
     std::vector<catalogue::MenuClass> classes_;
     std::vector<QAction*> classEntries_;
+    QAction* findInCatalogue_ = nullptr;            // Ctrl+F, no menu entry
     QLabel* ready_ = nullptr;
     QLabel* indicators_[3] = {};
     bool locks_[3] = {};

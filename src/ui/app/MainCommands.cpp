@@ -30,13 +30,14 @@ MainCommands::~MainCommands() {
 
 void MainCommands::run(int id) {
     if (work_.busy() && !availableWhileBusy(id)) return;
-    const int n = id - kClassCommandFirst + 1;
-    if (n >= 1) {
-        guarded([this, n] { openClassCatalogue(context_, n); });
+    // The fixed commands first: About and Help have numbers above the class entries' range start.
+    auto it = map_.find(id);
+    if (it != map_.end()) {
+        guarded(it->second);
         return;
     }
-    auto it = map_.find(id);
-    if (it != map_.end()) guarded(it->second);
+    const int n = id - kClassCommandFirst + 1;
+    if (n >= 1) guarded([this, n] { openClassCatalogue(context_, n); });
 }
 
 bool MainCommands::availableWhileBusy(int id) {

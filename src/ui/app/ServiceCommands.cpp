@@ -6,6 +6,7 @@
 #include "db/DataSource.h"
 #include "farm/ClearDatabase.h"
 #include "site/PageSkeleton.h"
+#include "ui/app/About.h"
 #include "ui/app/CFishesView.h"
 #include "ui/app/Commands.h"
 #include "ui/app/MainCommands.h"
@@ -50,7 +51,7 @@ void helpContent(MainContext& ctx) {
 void addServiceCommands(CommandMap& map, MainContext& ctx) {
     map[ID_CLEAR_DATABASE] = [&ctx] { clearDatabase(ctx); };
     map[ID_APP_ABOUT] = [&ctx] {
-        ctx.shell.prompter.tell(core::interfaceText(core::kTextCaption, core::English),
+        ctx.shell.prompter.tell(aboutText(ctx.shell.settings, db::chooseDataSource()),
                                 platform::MessageKind::Information);
     };
     map[ID_HELP_CONTENT] = [&ctx] { helpContent(ctx); };
