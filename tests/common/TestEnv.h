@@ -12,9 +12,19 @@
 
 namespace testenv {
 
+constexpr int kSavedVars = 10;
+
+// Why opening this connection string would reach a data source that no live
+// world created ("" when it is safe). Every test program refuses such a
+// connection loudly: it prints the reason and aborts.
+std::string isolationBreach(const std::string& connectionString);
+
 class TempWorld {
 public:
-    // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and ODBCINI into a new temporary folder.
+    // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and the ODBC driver
+    // manager's user and system files (ODBCINI, ODBCSYSINI, ODBCINSTINI) into
+    // a new temporary folder; the system folder lists the machine's drivers
+    // and no data source.
     TempWorld();
     ~TempWorld();
     const std::filesystem::path& root() const { return root_; }
@@ -23,10 +33,12 @@ public:
     std::filesystem::path settingsFile() const {
         return root_ / "config" / "Local AppWizard-Generated Applications" / "Reedmere.conf";
     }
+    // ODBCSYSINI: the world's system-wide odbc.ini and odbcinst.ini.
+    std::filesystem::path systemOdbcDir() const { return root_ / "config" / "odbc-system"; }
 
 private:
     std::filesystem::path root_;
-    std::string saved_[5];
+    std::string saved_[kSavedVars];
 };
 
 // A world with a database (seed only, unless starter is true) and a created document.
