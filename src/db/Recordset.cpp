@@ -35,6 +35,25 @@ bool comparable(ColType t) {
     return t != ColType::Date && t != ColType::Bool;
 }
 
+// A stored value as the member reads it and memberValue() gives it back, so
+// that a column counts as changed only when its member was changed.
+Value asRead(ColType t, const Value& v) {
+    switch (t) {
+    case ColType::Bool:
+        return std::int64_t(std::holds_alternative<std::int64_t>(v) && std::get<std::int64_t>(v) != 0 ? 1 : 0);
+    case ColType::Date:
+        if (std::holds_alternative<Timestamp>(v) && std::get<Timestamp>(v).seconds != 0) return v;
+        return std::monostate{};
+    case ColType::Text:
+    case ColType::Memo:
+        return std::holds_alternative<std::string>(v) ? v : Value(std::string());
+    default:
+        return std::int64_t(std::holds_alternative<std::int64_t>(v)
+                                ? static_cast<std::int32_t>(std::get<std::int64_t>(v))
+                                : 0);
+    }
+}
+
 }  // namespace
 
 Recordset::Recordset(Connection& c, std::string table, bool keyedByCod)
@@ -242,8 +261,6 @@ void Recordset::addNew() {
 void Recordset::edit() {
     if (isEOF() || deleted_[pos_]) throw DbError("No current record to edit in " + table_);
     mode_ = Mode::Editing;
-    beforeEdit_.clear();
-    for (const Binding& b : bindings_) beforeEdit_.push_back(memberValue(b));
 }
 
 void Recordset::cancelUpdate() {
@@ -291,7 +308,7 @@ void Recordset::updateChangedColumns() {
         if (i == codIndex_) continue;
         const Binding& b = bindings_[i];
         Value now = memberValue(b);
-        if (now == beforeEdit_[i]) continue;
+        if (now == asRead(b.type, stored[i])) continue;
         changed.push_back(i);
         set += std::string(set.empty() ? "" : ",") + "\"" + b.column + "\"=?";
         params.push_back(std::move(now));

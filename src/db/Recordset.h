@@ -121,7 +121,6 @@ private:
     std::vector<std::vector<Value>> rows_;
     std::vector<std::int64_t> keys_;
     std::vector<bool> deleted_;
-    std::vector<Value> beforeEdit_;  // the members as edit() found them
     std::size_t pos_ = 0;
     Mode mode_ = Mode::None;
     bool open_ = false;

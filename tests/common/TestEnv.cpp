@@ -68,12 +68,10 @@ std::string attribute(const std::string& cs, const std::string& key) {
 std::string isolationBreach(const std::string& connectionString) {
     if (!attribute(connectionString, "FILEDSN").empty()) return "a file data source";
     if (!attribute(connectionString, "DSN").empty()) {
-        // The driver manager reads data sources only from these files: inside a
-        // world every data source it can find is one the test wrote there.
+        // The system folder is this process's own (see below); inside a world
+        // every data source the driver manager can find is one the test wrote.
         const char* user = std::getenv("ODBCINI");
-        const char* system = std::getenv("ODBCSYSINI");
         if (!user || !insideLiveWorld(user)) return "a data source read outside the test's folder (ODBCINI)";
-        if (!system || !insideLiveWorld(system)) return "a data source read outside the test's folder (ODBCSYSINI)";
         return {};
     }
     const std::string file = attribute(connectionString, "DATABASE");
@@ -83,9 +81,47 @@ std::string isolationBreach(const std::string& connectionString) {
 
 namespace {
 
-// Installed before any test runs: a connection the test did not create ends
-// the test program, whoever would catch an exception.
-const bool guardInstalled = [] {
+// The drivers the machine has, without any data source of its own.
+void writeDriverList(const fs::path& systemDir) {
+    const char* sysIni = std::getenv("ODBCSYSINI");
+    const char* instIni = std::getenv("ODBCINSTINI");
+    fs::path from = fs::path(sysIni && *sysIni ? sysIni : "/etc") / (instIni && *instIni ? instIni : "odbcinst.ini");
+    std::ifstream in(from);
+    std::ofstream out(systemDir / "odbcinst.ini");
+    if (in) out << in.rdbuf();
+    else out << "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=libsqlite3odbc.so\n";
+    std::ofstream(systemDir / "odbc.ini").close();
+}
+
+fs::path& processSystemDir() {
+    static fs::path dir;
+    return dir;
+}
+
+void removeProcessSystemDir() {
+    std::error_code ec;
+    if (!processSystemDir().empty()) fs::remove_all(processSystemDir(), ec);
+}
+
+// Runs before any test. The driver manager reads ODBCSYSINI once per process
+// and keeps it, so it is pinned here to a folder of this process that lists
+// the drivers and no data source: the machine's system-wide data sources
+// are never seen, whatever a test sets later. A connection the test did not
+// create ends the test program, whoever would catch an exception.
+const bool isolated = [] {
+    std::string tmpl = (fs::temp_directory_path() / "reedmere-odbc-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) {
+        std::fprintf(stderr, "TEST ISOLATION: no temporary folder for the ODBC configuration\n");
+        std::abort();
+    }
+    processSystemDir() = tmpl;
+    writeDriverList(processSystemDir());
+    std::atexit(removeProcessSystemDir);
+    setenv("ODBCSYSINI", processSystemDir().c_str(), 1);
+    setenv("ODBCINSTINI", "odbcinst.ini", 1);
+    for (const char* v : {"ODBCSEARCH", "ODBCINST", "ODBCINSTUI"}) unsetenv(v);
+    setenv("ODBCINI", (processSystemDir() / "odbc.ini").c_str(), 1);
+    db::dataSourceExists("Reedmere");  // the driver manager takes the system folder now
     db::setConnectionGuard([](const std::string& cs) {
         std::string breach = isolationBreach(cs);
         if (breach.empty()) return;
@@ -96,20 +132,12 @@ const bool guardInstalled = [] {
     return true;
 }();
 
-// The drivers the machine has, without any data source of its own.
-void writeDriverList(const fs::path& systemDir, const std::string& savedSysIni, const std::string& savedInstIni) {
-    fs::path from = fs::path(savedSysIni == kUnset ? "/etc" : savedSysIni) /
-                    (savedInstIni == kUnset ? "odbcinst.ini" : savedInstIni);
-    std::ifstream in(from);
-    std::ofstream out(systemDir / "odbcinst.ini");
-    if (in) out << in.rdbuf();
-    else out << "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=libsqlite3odbc.so\n";
-}
-
 }  // namespace
 
+const std::filesystem::path& TempWorld::systemOdbcDir() { return processSystemDir(); }
+
 TempWorld::TempWorld() {
-    (void)guardInstalled;
+    (void)isolated;
     for (int i = 0; i < kSavedVars; ++i) {
         const char* v = std::getenv(kVars[i]);
         saved_[i] = v ? v : std::string(kUnset);
@@ -120,10 +148,7 @@ TempWorld::TempWorld() {
     fs::create_directories(root_ / "home");
     fs::create_directories(root_ / "config");
     fs::create_directories(root_ / "data");
-    fs::create_directories(systemOdbcDir());
     std::ofstream(root_ / "odbc.ini").close();
-    std::ofstream(systemOdbcDir() / "odbc.ini").close();
-    writeDriverList(systemOdbcDir(), saved_[5], saved_[6]);
     {
         std::lock_guard<std::mutex> lock(rootsMutex());
         liveRoots().insert(root_);

@@ -16,15 +16,16 @@ constexpr int kSavedVars = 10;
 
 // Why opening this connection string would reach a data source that no live
 // world created ("" when it is safe). Every test program refuses such a
-// connection loudly: it prints the reason and aborts.
+// connection loudly: it prints the reason and aborts. Before any test runs,
+// the driver manager's system folder is pinned to one of the test program's
+// own that lists the machine's drivers and no data source.
 std::string isolationBreach(const std::string& connectionString);
 
 class TempWorld {
 public:
     // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and the ODBC driver
-    // manager's user and system files (ODBCINI, ODBCSYSINI, ODBCINSTINI) into
-    // a new temporary folder; the system folder lists the machine's drivers
-    // and no data source.
+    // manager's user file (ODBCINI) into a new temporary folder, and its
+    // system folder (ODBCSYSINI, ODBCINSTINI) at the test program's own.
     TempWorld();
     ~TempWorld();
     const std::filesystem::path& root() const { return root_; }
@@ -33,8 +34,8 @@ public:
     std::filesystem::path settingsFile() const {
         return root_ / "config" / "Local AppWizard-Generated Applications" / "Reedmere.conf";
     }
-    // ODBCSYSINI: the world's system-wide odbc.ini and odbcinst.ini.
-    std::filesystem::path systemOdbcDir() const { return root_ / "config" / "odbc-system"; }
+    // ODBCSYSINI: the test program's system-wide odbc.ini (empty) and odbcinst.ini.
+    static const std::filesystem::path& systemOdbcDir();
 
 private:
     std::filesystem::path root_;

@@ -24,9 +24,18 @@ std::string injectFailure(const std::string& when, const std::string& table, con
            (condition.empty() ? "" : " WHEN " + condition) + " BEGIN SELECT RAISE(ABORT,'injected failure'); END";
 }
 
+// Common names of one taxon code that the seed does not use.
 struct CommonWorld : DocWorld {
-    int count(const std::string& table) { return std::stoi(scalar("SELECT COUNT(*) FROM \"" + table + "\"")); }
-    void addName(int ofFish, const std::string& name) {
+    static constexpr int kTaxon = 777;
+    CommonWorld() {
+        doc.commonNames->setFilter("Of_fish=" + std::to_string(kTaxon));
+        doc.commonNames->requery();
+    }
+    int count(const std::string&) {
+        return std::stoi(scalar("SELECT COUNT(*) FROM \"Common\" WHERE \"Of_fish\"=" + std::to_string(kTaxon)));
+    }
+    void addName(int, const std::string& name) {
+        const int ofFish = kTaxon;
         db::Common& c = *doc.commonNames;
         c.addNew();
         c.m_Of_fish = ofFish;
@@ -47,7 +56,6 @@ struct CommonWorld : DocWorld {
 TEST(Transaction, AFailingStepUndoesEveryEarlierOneAndTheRecordObjectsShowTheStoredRows) {
     CommonWorld w;
     w.addName(14, "fishes");
-    w.doc.commonNames->setFilter("");
     w.doc.commonNames->requery();
     w.exec(injectFailure("INSERT", "Common", "NEW.\"Name\"='third'"));
     try {
@@ -65,7 +73,7 @@ TEST(Transaction, AFailingStepUndoesEveryEarlierOneAndTheRecordObjectsShowTheSto
         EXPECT_NE(std::string(e.what()).find("injected failure"), std::string::npos) << e.what();
     }
     EXPECT_EQ(w.count("Common"), 1);
-    EXPECT_EQ(w.scalar("SELECT \"Name\" FROM \"Common\""), "fishes");
+    EXPECT_EQ(w.scalar("SELECT \"Name\" FROM \"Common\" WHERE \"Of_fish\"=777"), "fishes");
     EXPECT_EQ(w.namesShown(), std::vector<std::string>{"fishes"});
     EXPECT_FALSE(w.conn().inTransaction());
     // The connection writes normally afterwards, outside any transaction.
@@ -106,7 +114,7 @@ TEST(Transaction, ARecordObjectGoneBeforeTheRollbackIsNotTouched) {
                                            db::Common local(w.conn());
                                            local.open();
                                            local.addNew();
-                                           local.m_Of_fish = 14;
+                                           local.m_Of_fish = CommonWorld::kTaxon;
                                            local.m_Name = "short-lived";
                                            local.update();
                                        }
@@ -236,15 +244,15 @@ TEST(Records, AnEditThatChangesNothingWritesNothing) {
 
 TEST(Locks, ADatabaseHeldByAnotherProgramFailsWithinTheTimeOutSayingSo) {
     DocWorld w;
-    db::Connection other;
-    other.open("DRIVER=SQLite3;Database=" + w.databaseFile().string() + ";NoWCHAR=1");
-    other.execute("BEGIN EXCLUSIVE");
     db::Aquarium& t = *w.doc.tanks;
     t.setFilter("Cod=2");
     t.requery();
     ASSERT_FALSE(t.isEOF());
     t.edit();
     t.m_In_liters = 99;
+    db::Connection other;
+    other.open("DRIVER=SQLite3;Database=" + w.databaseFile().string() + ";NoWCHAR=1");
+    other.execute("BEGIN EXCLUSIVE");
     auto start = std::chrono::steady_clock::now();
     try {
         t.update();
@@ -321,11 +329,10 @@ TEST(Locks, ACopyThatDiedLeavesTheDatabaseFree) {
 namespace {
 
 // A machine whose system-wide ODBC configuration defines "Reedmere", as a
-// user's may: ODBCSYSINI points at it while the test world is not yet made.
+// user's may, and whose environment points the driver manager at it.
 struct UsersMachine {
     fs::path dir;
     std::string savedSysIni, savedIni;
-    bool hadSysIni, hadIni;
 
     UsersMachine() {
         std::string tmpl = (fs::temp_directory_path() / "reedmere-users-XXXXXX").string();
@@ -333,31 +340,38 @@ struct UsersMachine {
         dir = tmpl;
         std::ofstream(dir / "odbcinst.ini") << "[SQLite3]\nDriver=libsqlite3odbc.so\n";
         std::ofstream(dir / "odbc.ini") << "[Reedmere]\nDriver=SQLite3\nDatabase=" << userDatabase().string() << "\n";
-        const char* s = std::getenv("ODBCSYSINI");
-        const char* i = std::getenv("ODBCINI");
-        hadSysIni = s != nullptr;
-        hadIni = i != nullptr;
-        savedSysIni = s ? s : "";
-        savedIni = i ? i : "";
+        savedSysIni = std::getenv("ODBCSYSINI");
+        savedIni = std::getenv("ODBCINI");
         setenv("ODBCSYSINI", dir.c_str(), 1);
-        setenv("ODBCINI", (dir / "user-odbc.ini").c_str(), 1);
+        setenv("ODBCINI", (dir / "no-user-sources.ini").c_str(), 1);
     }
     ~UsersMachine() {
-        if (hadSysIni) setenv("ODBCSYSINI", savedSysIni.c_str(), 1);
-        else unsetenv("ODBCSYSINI");
-        if (hadIni) setenv("ODBCINI", savedIni.c_str(), 1);
-        else unsetenv("ODBCINI");
+        setenv("ODBCSYSINI", savedSysIni.c_str(), 1);
+        setenv("ODBCINI", savedIni.c_str(), 1);
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
     fs::path userDatabase() const { return dir / "users-own.db"; }
+
+    // The system data sources a program started now is shown.
+    std::string listedToANewProgram() const {
+        std::string out;
+        if (FILE* p = popen("odbcinst -q -s 2>&1", "r")) {
+            char buf[256];
+            while (fgets(buf, sizeof buf, p)) out += buf;
+            pclose(p);
+        }
+        return out;
+    }
 };
 
 }  // namespace
 
 TEST(TestIsolation, ASystemDataSourceOfTheMachineIsNeverReached) {
     UsersMachine machine;
-    ASSERT_TRUE(db::dataSourceExists("Reedmere")) << "the machine's data source must be visible to begin with";
+    ASSERT_NE(machine.listedToANewProgram().find("[Reedmere]"), std::string::npos)
+        << "the machine's data source must be visible to another program";
+    EXPECT_FALSE(db::dataSourceExists("Reedmere"));
     EXPECT_NE(testenv::isolationBreach("DSN=Reedmere"), "");
     {
         DocWorld w;
@@ -373,7 +387,6 @@ TEST(TestIsolation, ASystemDataSourceOfTheMachineIsNeverReached) {
         EXPECT_NE(testenv::isolationBreach("FILEDSN=/etc/x.dsn"), "");
     }
     EXPECT_FALSE(fs::exists(machine.userDatabase())) << "the user's database was opened";
-    EXPECT_TRUE(db::dataSourceExists("Reedmere")) << "the world put the machine's configuration back";
 }
 
 TEST(TestIsolationDeathTest, OpeningADataSourceNoTestCreatedEndsTheTestProgram) {
@@ -382,6 +395,12 @@ TEST(TestIsolationDeathTest, OpeningADataSourceNoTestCreatedEndsTheTestProgram) 
         {
             db::Connection c;
             c.open("DSN=Reedmere");
+        },
+        "TEST ISOLATION BROKEN");
+    EXPECT_DEATH(
+        {
+            db::Connection c;
+            c.open("DRIVER=SQLite3;Database=" + machine.userDatabase().string());
         },
         "TEST ISOLATION BROKEN");
     EXPECT_FALSE(fs::exists(machine.userDatabase()));
