@@ -132,6 +132,7 @@ TEST(CatalogueFailures, AHighTaxonWhoseCommonNameFailsIsNeitherAddedNorRenamed) 
     expectInjected([&] { createHighTaxon(w.doc, p, 3, kClassLevel, 0); });
     EXPECT_EQ(w.scalar("SELECT COUNT(*) FROM Reedmere"), before);
 
+    w.exec("CREATE TRIGGER injected2 BEFORE UPDATE ON Common BEGIN SELECT RAISE(ABORT,'injected failure'); END");
     p.typeNext("Pisces renamed");
     p.typeNext("Fishes");
     expectInjected([&] { editHighTaxon(w.doc, p, 14, 0); });

@@ -132,6 +132,7 @@ TEST(FarmFailures, AnIncubatorTransferThatCannotCloseTheSpawningMakesNoFries) {
     book.showOpen();
     auto select = [&] {
         auto line = book.lineOf(spawning);
+
         ASSERT_TRUE(line && book.selectLine(*line));
     };
     select();
