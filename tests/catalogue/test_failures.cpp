@@ -134,7 +134,7 @@ TEST(CatalogueFailures, AHighTaxonWhoseCommonNameFailsIsNeitherAddedNorRenamed) 
 
     w.exec("CREATE TRIGGER injected2 BEFORE UPDATE ON Common BEGIN SELECT RAISE(ABORT,'injected failure'); END");
     p.typeNext("Pisces renamed");
-    p.typeNext("Fishes");
+    p.typeNext("Fishes of all kinds");
     expectInjected([&] { editHighTaxon(w.doc, p, 14, 0); });
     EXPECT_EQ(w.scalar("SELECT Lat_name FROM Reedmere WHERE Cod=14"), "Pisces");
 }
