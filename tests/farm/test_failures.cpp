@@ -185,8 +185,8 @@ TEST(FarmFailures, APhTypedLikeTheOldMarkerSurvivesANewJournalEntry) {
     journal.addEntry();
     journal.change([](db::CJournal& e) { e.m_pH = "NEW!"; });
     const std::size_t line = journal.addEntry();
-    EXPECT_EQ(w.count("Journal", "\"pH\"='NEW!'"), 1);
-    EXPECT_EQ(w.count("Journal", "\"pH\"=''"), 1);
+    EXPECT_EQ(w.scalar("SELECT \"pH\" FROM \"Journal\" ORDER BY \"Row_id\" LIMIT 1"), "NEW!") << "the typed pH";
+    EXPECT_EQ(w.scalar("SELECT \"pH\" FROM \"Journal\" ORDER BY \"Row_id\" DESC LIMIT 1"), "") << "the new entry";
     ASSERT_TRUE(journal.selectLine(line));
     EXPECT_EQ(journal.entry().m_pH, "");
 }
