@@ -14,13 +14,11 @@ std::optional<HighTaxonItem> createHighTaxon(db::CFishesDoc& doc, platform::Prom
     if (latin.empty()) return std::nullopt;
     if (!prompter.askText("Enter common name", common)) return std::nullopt;
     Taxon taxon{0, parent, level, 0, latin, level == kClassLevel ? kNewClassVisibility : kNoAuthor};
-    MarkedRow added = insertMarked(doc, taxon, kHighTaxonomyMarker);
-    try {
-        writeCommonName(doc, added.cod, language, common);
-    } catch (...) {
-        deleteRows(*doc.taxa, "Cod=" + std::to_string(added.cod));  // all of the new taxon or none of it
-        throw;
-    }
+    const MarkedRow added = db::inTransaction(*doc.db, [&] {
+        MarkedRow row = insertMarked(doc, taxon, kHighTaxonomyMarker);
+        writeCommonName(doc, row.cod, language, common);
+        return row;
+    });
     return HighTaxonItem{added.cod, treeLabel(latin, common)};
 }
 
@@ -33,14 +31,18 @@ std::optional<HighTaxonItem> editHighTaxon(db::CFishesDoc& doc, platform::Prompt
     latin = trimTrailingBlanks(latin);
     if (latin.empty()) return std::nullopt;
     if (!prompter.askText("Edit common name", common)) return std::nullopt;
-    db::Fish& t = *doc.taxa;
-    t.setFilter("Cod=" + std::to_string(cod));
-    t.requery();
-    if (t.isEOF()) return std::nullopt;
-    t.edit();
-    t.m_Lat_name = latin;
-    t.update();
-    writeCommonName(doc, cod, language, common);
+    const bool found = db::inTransaction(*doc.db, [&] {
+        db::Fish& t = *doc.taxa;
+        t.setFilter("Cod=" + std::to_string(cod));
+        t.requery();
+        if (t.isEOF()) return false;
+        t.edit();
+        t.m_Lat_name = latin;
+        t.update();
+        writeCommonName(doc, cod, language, common);
+        return true;
+    });
+    if (!found) return std::nullopt;
     return HighTaxonItem{cod, treeLabel(latin, common)};
 }
 

@@ -56,15 +56,11 @@ std::optional<std::size_t> SynonymList::add(const NameFields& fields) {
     if (name.empty()) return std::nullopt;
     Taxon synonym{0, accepted_.cod, accepted_.classific + kSynonymOffset, accepted_.classCode, name,
                   joinAuthor(fields.describer, fields.year)};
-    MarkedRow added = insertMarked(doc_, synonym, kCatalogueMarker);
-    if (!fields.common.empty()) {
-        try {
-            writeCommonName(doc_, added.cod, language_, fields.common);
-        } catch (...) {
-            deleteRows(*doc_.taxa, "Cod=" + num(added.cod));  // all of the new synonym or none of it
-            throw;
-        }
-    }
+    const MarkedRow added = db::inTransaction(*doc_.db, [&] {
+        MarkedRow row = insertMarked(doc_, synonym, kCatalogueMarker);
+        if (!fields.common.empty()) writeCommonName(doc_, row.cod, language_, fields.common);
+        return row;
+    });
     synonyms_.insert(synonyms_.begin() + static_cast<std::ptrdiff_t>(added.position),
                      Taxon{added.cod, synonym.ofCod, synonym.classific, synonym.classCode, name, synonym.author});
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(added.position), lineOf(synonyms_[added.position]));
@@ -75,15 +71,19 @@ std::optional<std::size_t> SynonymList::edit(std::size_t line, const NameFields&
     std::string name = trimTrailingBlanks(fields.latin);
     if (name.empty() || line >= synonyms_.size()) return std::nullopt;
     const std::int32_t cod = synonyms_[line].cod;
-    db::Fish& t = *doc_.taxa;
-    t.setFilter("Cod=" + num(cod));
-    t.requery();
-    if (t.isEOF()) return std::nullopt;
-    t.edit();
-    t.m_Lat_name = name;
-    t.m_Author = joinAuthor(fields.describer, fields.year);
-    t.update();
-    if (!fields.common.empty()) writeCommonName(doc_, cod, language_, fields.common);
+    const bool found = db::inTransaction(*doc_.db, [&] {
+        db::Fish& t = *doc_.taxa;
+        t.setFilter("Cod=" + num(cod));
+        t.requery();
+        if (t.isEOF()) return false;
+        t.edit();
+        t.m_Lat_name = name;
+        t.m_Author = joinAuthor(fields.describer, fields.year);
+        t.update();
+        if (!fields.common.empty()) writeCommonName(doc_, cod, language_, fields.common);
+        return true;
+    });
+    if (!found) return std::nullopt;
     read();  // a new name may stand elsewhere in the order
     for (std::size_t i = 0; i < synonyms_.size(); ++i)
         if (synonyms_[i].cod == cod) return i;
@@ -93,8 +93,10 @@ std::optional<std::size_t> SynonymList::edit(std::size_t line, const NameFields&
 void SynonymList::remove(std::size_t line) {
     if (line >= synonyms_.size()) return;
     const std::int32_t cod = synonyms_[line].cod;
-    deleteRows(*doc_.commonNames, "Of_fish=" + num(cod));
-    deleteRows(*doc_.taxa, "Cod=" + num(cod));
+    db::inTransaction(*doc_.db, [&] {
+        deleteRows(*doc_.commonNames, "Of_fish=" + num(cod));
+        deleteRows(*doc_.taxa, "Cod=" + num(cod));
+    });
     synonyms_.erase(synonyms_.begin() + static_cast<std::ptrdiff_t>(line));
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
 }

@@ -16,13 +16,14 @@ std::string rowListFilter(std::int32_t parent, std::int32_t classific) {
     return "Of_cod=" + num(parent) + " AND Classific=" + num(classific);
 }
 
-// The marker row among its parent's rows, given its real author.
-MarkedRow giveAuthor(db::CFishesDoc& doc, const Taxon& taxon, const std::string& marker) {
+// The new row among its parent's rows, found by the key the database gave
+// it (a user may type the marker too), given its real author.
+MarkedRow giveAuthor(db::CFishesDoc& doc, const Taxon& taxon, std::int64_t cod) {
     db::Fish& t = *doc.taxa;
     t.setFilter(rowListFilter(taxon.ofCod, taxon.classific));
     t.requery();
     for (std::size_t pos = 0; !t.isEOF(); t.moveNext(), ++pos) {
-        if (t.m_Author != marker) continue;
+        if (t.m_Cod != cod) continue;
         MarkedRow found{t.m_Cod, pos};
         t.edit();
         t.m_Author = taxon.author;
@@ -30,15 +31,6 @@ MarkedRow giveAuthor(db::CFishesDoc& doc, const Taxon& taxon, const std::string&
         return found;
     }
     throw db::DbError("The new taxon " + taxon.latName + " was not found again");
-}
-
-void removeMarked(db::CFishesDoc& doc, const Taxon& taxon, const std::string& marker) {
-    db::Fish& t = *doc.taxa;
-    t.cancelUpdate();
-    t.setFilter(rowListFilter(taxon.ofCod, taxon.classific));
-    t.requery();
-    for (; !t.isEOF(); t.moveNext())
-        if (t.m_Author == marker) t.deleteRow();
 }
 
 void deleteTaxonRow(db::CFishesDoc& doc, std::int32_t cod) { deleteRows(*doc.taxa, "Cod=" + num(cod)); }
@@ -130,20 +122,17 @@ void splitAuthor(const std::string& author, std::string& describer, std::string&
 }
 
 MarkedRow insertMarked(db::CFishesDoc& doc, const Taxon& taxon, const std::string& marker) {
-    db::Fish& t = *doc.taxa;
-    t.addNew();
-    t.m_Lat_name = taxon.latName;
-    t.m_Author = marker;
-    t.m_Classific = taxon.classific;
-    t.m_Of_cod = taxon.ofCod;
-    t.m_Class = taxon.classCode;
-    t.update();
-    try {
-        return giveAuthor(doc, taxon, marker);
-    } catch (...) {
-        removeMarked(doc, taxon, marker);
-        throw;
-    }
+    return db::inTransaction(*doc.db, [&] {
+        db::Fish& t = *doc.taxa;
+        t.addNew();
+        t.m_Lat_name = taxon.latName;
+        t.m_Author = marker;
+        t.m_Classific = taxon.classific;
+        t.m_Of_cod = taxon.ofCod;
+        t.m_Class = taxon.classCode;
+        t.update();
+        return giveAuthor(doc, taxon, t.lastInsertedKey());
+    });
 }
 
 void writeCommonName(db::CFishesDoc& doc, std::int32_t cod, int language, const std::string& name) {
@@ -207,15 +196,11 @@ bool addTaxon(EditingContext& ctx, CatalogueModel& model, int row, const NameDia
     if (!checkLatinName(ctx.doc, ctx.prompter, model, row, name)) return false;
 
     Taxon taxon{0, *parent, level, model.classCode(), name, joinAuthor(fields.describer, fields.year)};
-    MarkedRow added = insertMarked(ctx.doc, taxon, kCatalogueMarker);
-    if (!fields.common.empty()) {
-        try {
-            addCommonName(ctx.doc, added.cod, ctx.language, fields.common);
-        } catch (...) {
-            deleteTaxonRow(ctx.doc, added.cod);  // all of the new taxon or none of it
-            throw;
-        }
-    }
+    const MarkedRow added = db::inTransaction(*ctx.doc.db, [&] {
+        MarkedRow row = insertMarked(ctx.doc, taxon, kCatalogueMarker);
+        if (!fields.common.empty()) addCommonName(ctx.doc, row.cod, ctx.language, fields.common);
+        return row;
+    });
     model.show(added.cod);
     rewritePages(ctx, {*parent});
     return true;
@@ -236,8 +221,10 @@ bool editTaxon(EditingContext& ctx, CatalogueModel& model, int row, const NameDi
         name = normaliseLatinName(name, taxon->classific);
         if (!checkLatinName(ctx.doc, ctx.prompter, model, row, name, taxon->cod)) return false;
     }
-    renameTaxon(ctx.doc, taxon->cod, name, joinAuthor(fields.describer, fields.year));
-    if (!fields.common.empty()) writeCommonName(ctx.doc, taxon->cod, ctx.language, fields.common);
+    db::inTransaction(*ctx.doc.db, [&] {
+        renameTaxon(ctx.doc, taxon->cod, name, joinAuthor(fields.describer, fields.year));
+        if (!fields.common.empty()) writeCommonName(ctx.doc, taxon->cod, ctx.language, fields.common);
+    });
     model.show(model.current().cod);
     rewritePages(ctx, {taxon->cod, taxon->ofCod});
     return true;
@@ -253,8 +240,10 @@ bool deleteTaxon(EditingContext& ctx, CatalogueModel& model, int row) {
     }
     if (ctx.prompter.ask(deleteQuestion(ctx.doc, *taxon)) != platform::Answer::Yes) return false;
     const std::string classDir = classDirectory(ctx.doc, *taxon);
-    deleteDependentRows(ctx.doc, taxon->cod);
-    deleteTaxonRow(ctx.doc, taxon->cod);
+    db::inTransaction(*ctx.doc.db, [&] {
+        deleteDependentRows(ctx.doc, taxon->cod);
+        deleteTaxonRow(ctx.doc, taxon->cod);
+    });
     if (ctx.pagesStale && !classDir.empty()) ctx.pagesStale(StalePages{{}, {{classDir, taxon->cod}}});
     std::optional<Taxon> first = firstOfRowList(ctx.doc, taxon->ofCod, taxon->classific);
     model.show(first ? first->cod : taxon->ofCod);

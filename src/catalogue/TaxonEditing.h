@@ -1,6 +1,6 @@
 // Adding, renaming and deleting the taxon of a catalogue row: the name
 // dialog's fields and the author they make, a new row inserted under a
-// marker author and found again by it, the common name of a language, and
+// marker author and found again by its key, the common name of a language, and
 // the pages, pictures and dependent rows of a deleted taxon.
 #pragma once
 
@@ -62,8 +62,9 @@ struct MarkedRow {
 };
 
 // Inserts the taxon with the marker as author, finds it among the rows of
-// its parent and level by the marker and gives it its own author. When a
-// later step fails, no marker row stays behind and the error goes on.
+// its parent and level by the key it was given and gives it its own author,
+// all in one transaction: when a step fails no marker row stays behind and
+// the error goes on.
 MarkedRow insertMarked(db::CFishesDoc& doc, const Taxon& taxon, const std::string& marker);
 
 // Deletes every row of a record object that the filter selects.

@@ -168,15 +168,18 @@ void TaxonMove::carrySynonyms() {
     if (stored_.classific == original_.classific && stored_.ofCod == original_.ofCod) return;
     const bool becameSynonym = isSynonym(stored_.classific);
     if (!becameSynonym && stored_.classific == original_.classific) return;
-    db::Fish& t = *ctx_.doc.taxa;
-    t.setFilter("Of_cod=" + num(original_.cod) + " AND Classific=" + num(std::int64_t(original_.classific) + kSynonymOffset));
-    t.requery();
-    for (; !t.isEOF(); t.moveNext()) {
-        t.edit();
-        t.m_Classific = acceptedLevel(stored_.classific) + kSynonymOffset;
-        if (becameSynonym) t.m_Of_cod = stored_.ofCod;
-        t.update();
-    }
+    db::inTransaction(*ctx_.doc.db, [&] {
+        db::Fish& t = *ctx_.doc.taxa;
+        t.setFilter("Of_cod=" + num(original_.cod) + " AND Classific=" +
+                    num(std::int64_t(original_.classific) + kSynonymOffset));
+        t.requery();
+        for (; !t.isEOF(); t.moveNext()) {
+            t.edit();
+            t.m_Classific = acceptedLevel(stored_.classific) + kSynonymOffset;
+            if (becameSynonym) t.m_Of_cod = stored_.ofCod;
+            t.update();
+        }
+    });
 }
 
 void TaxonMove::accept() {

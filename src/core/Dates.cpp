@@ -13,6 +13,12 @@ std::time_t localDate(int day, int month, int year) {
     return std::mktime(&tm);
 }
 
+std::time_t startOfDay(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return localDate(tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900);
+}
+
 std::time_t notSetDate() { return localDate(1, 1, 1980); }
 
 bool isNotSet(std::time_t t) { return t == notSetDate(); }

@@ -11,6 +11,9 @@ namespace core {
 // Local midnight of the given day (no daylight-saving guess beyond the zone's own).
 std::time_t localDate(int day, int month, int year);
 
+// Local midnight of the day that holds t, whatever its year.
+std::time_t startOfDay(std::time_t t);
+
 // Local midnight of 1 January 1980: a date column with no real value.
 std::time_t notSetDate();
 bool isNotSet(std::time_t t);

@@ -1,5 +1,9 @@
 #include "core/Settings.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -58,7 +62,9 @@ const TextKey kTextKeys[] = {
 
 std::string firstRunWorkDirectory() {
     const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/Fishes";
+    if (home && *home == '/') return std::string(home) + "/Fishes";
+    const passwd* pw = getpwuid(getuid());
+    return std::string(pw && pw->pw_dir && *pw->pw_dir == '/' ? pw->pw_dir : "/tmp") + "/Fishes";
 }
 
 void Settings::load(const platform::SettingsBackend& store) {
@@ -69,6 +75,13 @@ void Settings::load(const platform::SettingsBackend& store) {
         if (auto v = store.readText(k.name)) this->*k.member = *v;
     if (auto v = store.readText("Viewer_command")) viewerCommand = *v;
     if (auto v = store.readText("Editor_command")) editorCommand = *v;
+    // Pages are never written into whatever folder the program was started
+    // from: a work directory must be a full path.
+    if (Install != 0 && (Application_path.empty() || Application_path[0] != '/')) {
+        std::fprintf(stderr, "The work directory \"%s\" is not a full path; using %s instead.\n",
+                     Application_path.c_str(), firstRunWorkDirectory().c_str());
+        Application_path = firstRunWorkDirectory();
+    }
     if (Install == 0) Application_path = firstRunWorkDirectory();
     pictureStartFolder = Application_path;
     currentTaxon = 14;

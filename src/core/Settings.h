@@ -52,7 +52,8 @@ struct Settings {
     int currentTaxon = kFishes;
 
     // Reads every key; an absent key keeps its default. On the first run
-    // ("Install" 0) the work directory becomes ~/Fishes.
+    // ("Install" 0), and whenever the stored one is empty or not a full
+    // path, the work directory becomes ~/Fishes.
     void load(const platform::SettingsBackend& store);
     // Writes every integer key, then every text key.
     void save(platform::SettingsBackend& store) const;

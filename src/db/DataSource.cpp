@@ -39,7 +39,8 @@ DataSourceChoice chooseDataSource() {
     }
     choice.embedded = true;
     choice.file = embeddedDatabasePath();
-    choice.connectionString = "DRIVER=SQLite3;Database=" + choice.file.string() + ";NoWCHAR=1;SyncPragma=NORMAL";
+    choice.connectionString = "DRIVER=SQLite3;Database=" + choice.file.string() +
+                              ";NoWCHAR=1;SyncPragma=NORMAL;Timeout=" + std::to_string(kLockTimeoutMs);
     choice.name = choice.file.string();
     return choice;
 }
@@ -64,7 +65,7 @@ void createEmbeddedDatabase(const fs::path& file, bool withStarterCatalogue) {
     fs::remove(partial, ec);
     try {
         Connection c;
-        c.open("DRIVER=SQLite3;Database=" + partial.string() + ";NoWCHAR=1");
+        c.open("DRIVER=SQLite3;Database=" + partial.string() + ";NoWCHAR=1;Timeout=" + std::to_string(kLockTimeoutMs));
         Transaction t(c);
         c.executeScript(readFile(shippedDataDir() / "schema" / "schema.sql"));
         c.executeScript(readFile(shippedDataDir() / "schema" / "seed.sql"));
@@ -76,6 +77,15 @@ void createEmbeddedDatabase(const fs::path& file, bool withStarterCatalogue) {
         throw;
     }
     fs::rename(partial, file);
+}
+
+fs::path instanceLockFile(const DataSourceChoice& source) {
+    if (source.embedded) {
+        fs::path lock = source.file;
+        lock += ".lock";
+        return lock;
+    }
+    return embeddedDatabasePath().parent_path() / ("DSN-" + source.name + ".lock");
 }
 
 void connect(Connection& c, const DataSourceChoice& source) {

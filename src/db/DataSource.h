@@ -25,6 +25,10 @@ std::filesystem::path shippedDataDir();
 
 DataSourceChoice chooseDataSource();
 
+// The file that keeps a second copy of the program off this database: beside
+// the embedded file, or in the data folder for a user's data source.
+std::filesystem::path instanceLockFile(const DataSourceChoice& source);
+
 // Connects; for the embedded file creates it from the schema and seed first
 // when it does not exist. Throws DbError naming the data source.
 void connect(Connection& c, const DataSourceChoice& source);

@@ -10,8 +10,13 @@ namespace db {
 
 namespace {
 
-std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
+struct Diagnostics {
     std::string text;
+    bool busy = false;
+};
+
+Diagnostics readDiagnostics(SQLSMALLINT type, SQLHANDLE handle) {
+    Diagnostics d;
     SQLCHAR state[8];
     SQLCHAR message[2048];
     SQLINTEGER native = 0;
@@ -19,17 +24,32 @@ std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
     for (SQLSMALLINT i = 1;
          SQLGetDiagRec(type, handle, i, state, &native, message, sizeof message, &len) == SQL_SUCCESS;
          ++i) {
-        if (!text.empty()) text += "\n";
-        text += reinterpret_cast<char*>(message);
+        std::string line(reinterpret_cast<char*>(message));
+        if (!d.text.empty()) d.text += "\n";
+        d.text += line;
+        // SQLite says "database is locked" (SQLITE_BUSY 5, SQLITE_LOCKED 6).
+        if (line.find("database is locked") != std::string::npos ||
+            line.find("database table is locked") != std::string::npos)
+            d.busy = true;
     }
-    return text.empty() ? std::string("Unknown database error") : text;
+    if (d.text.empty()) d.text = "Unknown database error";
+    return d;
 }
+
+std::string diagnostics(SQLSMALLINT type, SQLHANDLE handle) { return readDiagnostics(type, handle).text; }
 
 void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const std::string& what) {
     if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
-    std::string text = diagnostics(type, handle);
+    Diagnostics d = readDiagnostics(type, handle);
+    std::string text = d.text;
     if (!what.empty()) text += "\n(" + what + ")";
+    if (d.busy) throw BusyError(std::string(kBusyText) + "\n\n" + text);
     throw DbError(text);
+}
+
+ConnectionGuard& connectionGuard() {
+    static ConnectionGuard guard;
+    return guard;
 }
 
 SQL_TIMESTAMP_STRUCT toOdbc(std::time_t t) {
@@ -253,6 +273,7 @@ Connection::~Connection() {
 
 void Connection::open(const std::string& connectionString) {
     close();
+    if (connectionGuard()) connectionGuard()(connectionString);
     SQLCHAR out[1024];
     SQLSMALLINT outLen = 0;
     SQLRETURN rc = SQLDriverConnect(h_->dbc, nullptr,
@@ -281,13 +302,16 @@ bool Connection::isOpen() const { return h_->connected; }
 
 void* Connection::nativeHandle() const { return h_->dbc; }
 
-void Connection::execute(const std::string& sql, const std::vector<Value>& params) {
+std::int64_t Connection::execute(const std::string& sql, const std::vector<Value>& params) {
     Statement st(h_->dbc);
     BoundParams bound;
     check(SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS),
           SQL_HANDLE_STMT, st.h, "");
     bound.bind(st.h, params);
     check(SQLExecute(st.h), SQL_HANDLE_STMT, st.h, "");
+    SQLLEN changed = -1;
+    if (!SQL_SUCCEEDED(SQLRowCount(st.h, &changed))) changed = -1;
+    return changed;
 }
 
 void Connection::executeScript(const std::string& script) {
@@ -363,6 +387,63 @@ void Connection::rollback() {
     SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
     SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 }
+
+void Connection::noteUse(SnapshotHolder* holder) {
+    if (depth_ == 0) return;
+    for (SnapshotHolder* h : used_)
+        if (h == holder) return;
+    used_.push_back(holder);
+}
+
+void Connection::forget(SnapshotHolder* holder) {
+    for (auto it = used_.begin(); it != used_.end(); ++it)
+        if (*it == holder) {
+            used_.erase(it);
+            return;
+        }
+}
+
+Transaction::Transaction(Connection& c) : c_(c) {
+    if (c_.depth_ == 0) {
+        c_.begin();
+        c_.doomed_ = false;
+        c_.used_.clear();
+    }
+    ++c_.depth_;
+}
+
+Transaction::~Transaction() {
+    if (done_) return;
+    if (--c_.depth_ == 0) rollbackAll();
+    else c_.doomed_ = true;  // the outermost transaction must not commit half of it
+}
+
+void Transaction::commit() {
+    if (done_) return;
+    if (c_.depth_ > 1) {
+        --c_.depth_;
+        done_ = true;
+        return;
+    }
+    if (c_.doomed_) throw DbError("A part of the change failed; nothing of it was written.");
+    c_.commit();  // a failing commit leaves the transaction to the destructor's rollback
+    c_.used_.clear();
+    --c_.depth_;
+    done_ = true;
+}
+
+void Transaction::rollbackAll() noexcept {
+    try {
+        c_.rollback();
+    } catch (...) {
+    }
+    std::vector<SnapshotHolder*> used;
+    used.swap(c_.used_);
+    c_.doomed_ = false;
+    for (SnapshotHolder* h : used) h->refreshAfterRollback();
+}
+
+void setConnectionGuard(ConnectionGuard guard) { connectionGuard() = std::move(guard); }
 
 bool dataSourceExists(const std::string& name) {
     SQLHENV env = SQL_NULL_HENV;

@@ -25,10 +25,71 @@ Range rangeOf(ColType t) {
     }
 }
 
+constexpr const char* kConflictText =
+    "The record was changed or deleted elsewhere (in another window or by another program) "
+    "since it was read; nothing was written.\nIt has been read again.";
+
+bool comparable(ColType t) {
+    // Dates may be stored in more than one text form and truth values as 1 or
+    // -1: comparing them could refuse a sound write, so only these guard it.
+    return t != ColType::Date && t != ColType::Bool;
+}
+
+// A stored value as the member reads it and memberValue() gives it back, so
+// that a column counts as changed only when its member was changed.
+Value asRead(ColType t, const Value& v) {
+    switch (t) {
+    case ColType::Bool:
+        return std::int64_t(std::holds_alternative<std::int64_t>(v) && std::get<std::int64_t>(v) != 0 ? 1 : 0);
+    case ColType::Date:
+        if (std::holds_alternative<Timestamp>(v) && std::get<Timestamp>(v).seconds != 0) return v;
+        return std::monostate{};
+    case ColType::Text:
+    case ColType::Memo:
+        return std::holds_alternative<std::string>(v) ? v : Value(std::string());
+    default:
+        return std::int64_t(std::holds_alternative<std::int64_t>(v)
+                                ? static_cast<std::int32_t>(std::get<std::int64_t>(v))
+                                : 0);
+    }
+}
+
 }  // namespace
 
 Recordset::Recordset(Connection& c, std::string table, bool keyedByCod)
     : c_(c), table_(std::move(table)), keyedByCod_(keyedByCod) {}
+
+Recordset::~Recordset() { c_.forget(this); }
+
+void Recordset::refreshAfterRollback() noexcept {
+    try {
+        requery();
+    } catch (...) {
+        // Unreadable now: show nothing rather than rows that were never stored.
+        rows_.clear();
+        keys_.clear();
+        deleted_.clear();
+        pos_ = 0;
+        loadMembers();
+    }
+}
+
+void Recordset::requeryAfterConflict(std::int64_t key) {
+    requery();
+    moveToKey(key);
+}
+
+bool Recordset::moveToKey(std::int64_t key) {
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+        if (keys_[i] == key && !deleted_[i]) {
+            pos_ = i;
+            loadMembers();
+            return true;
+        }
+    pos_ = rows_.size();
+    loadMembers();
+    return false;
+}
 
 void Recordset::bind(const char* column, std::int32_t& member, ColType type) {
     if (keyedByCod_ && std::string(column) == "Cod") codIndex_ = bindings_.size();
@@ -71,6 +132,7 @@ std::vector<ColumnKind> Recordset::columnKinds() const {
 
 void Recordset::requery() {
     mode_ = Mode::None;
+    c_.noteUse(this);
     std::vector<std::vector<Value>> rows;
     std::vector<std::int64_t> keys;
     const std::size_t keyIndex = keyedByCod_ ? codIndex_ : bindings_.size();
@@ -208,45 +270,84 @@ void Recordset::cancelUpdate() {
 
 void Recordset::update() {
     if (mode_ == Mode::None) throw DbError("update without addNew or edit on " + table_);
-    validate();
-    std::vector<Value> params;
-    std::string sql;
-    if (mode_ == Mode::Adding) {
-        std::string names, marks;
-        for (std::size_t i = 0; i < bindings_.size(); ++i) {
-            if (i == codIndex_) continue;  // the counter is the database's
-            if (!names.empty()) { names += ","; marks += ","; }
-            names += "\"" + bindings_[i].column + "\"";
-            marks += "?";
-            params.push_back(memberValue(bindings_[i]));
+    c_.noteUse(this);
+    try {
+        validate();
+        if (mode_ == Mode::Adding) {
+            std::vector<Value> params;
+            std::string names, marks;
+            for (std::size_t i = 0; i < bindings_.size(); ++i) {
+                if (i == codIndex_) continue;  // the counter is the database's
+                if (!names.empty()) {
+                    names += ",";
+                    marks += ",";
+                }
+                names += "\"" + bindings_[i].column + "\"";
+                marks += "?";
+                params.push_back(memberValue(bindings_[i]));
+            }
+            c_.execute("INSERT INTO \"" + table_ + "\" (" + names + ") VALUES (" + marks + ")", params);
+            lastKey_ = c_.lastInsertId();
+            loadMembers();  // the snapshot gains the row only at the next requery
+            return;
         }
-        sql = "INSERT INTO \"" + table_ + "\" (" + names + ") VALUES (" + marks + ")";
-        c_.execute(sql, params);
-        lastKey_ = c_.lastInsertId();
-        loadMembers();  // the snapshot gains the row only at the next requery
-        return;
+        updateChangedColumns();
+    } catch (...) {
+        // A refused write leaves nothing pending: the members read the row as stored.
+        loadMembers();
+        throw;
     }
+}
+
+void Recordset::updateChangedColumns() {
+    std::string set, guard;
+    std::vector<Value> params, guardParams;
+    std::vector<std::size_t> changed;
+    const std::vector<Value>& stored = rows_[pos_];
     for (std::size_t i = 0; i < bindings_.size(); ++i) {
         if (i == codIndex_) continue;
-        if (!sql.empty()) sql += ",";
-        sql += "\"" + bindings_[i].column + "\"=?";
-        params.push_back(memberValue(bindings_[i]));
+        const Binding& b = bindings_[i];
+        Value now = memberValue(b);
+        if (now == asRead(b.type, stored[i])) continue;
+        changed.push_back(i);
+        set += std::string(set.empty() ? "" : ",") + "\"" + b.column + "\"=?";
+        params.push_back(std::move(now));
+        if (!comparable(b.type)) continue;
+        if (std::holds_alternative<std::monostate>(stored[i])) {
+            guard += " AND \"" + b.column + "\" IS NULL";
+        } else {
+            guard += " AND \"" + b.column + "\"=?";
+            guardParams.push_back(stored[i]);
+        }
     }
-    params.push_back(currentKey());
-    sql = "UPDATE \"" + table_ + "\" SET " + sql + " WHERE \"" + (keyedByCod_ ? "Cod" : "Row_id") + "\"=?";
-    c_.execute(sql, params);
+    if (changed.empty()) {
+        loadMembers();
+        return;
+    }
+    const std::int64_t key = currentKey();
+    params.push_back(key);
+    params.insert(params.end(), guardParams.begin(), guardParams.end());
+    const std::int64_t written = c_.execute(
+        "UPDATE \"" + table_ + "\" SET " + set + " WHERE \"" + keyColumn() + "\"=?" + guard, params);
+    if (written >= 0 && written != 1) {
+        requeryAfterConflict(key);
+        throw ConflictError(kConflictText);
+    }
     std::vector<Value>& row = rows_[pos_];
-    for (std::size_t i = 0; i < bindings_.size(); ++i) row[i] = memberValue(bindings_[i]);
-    if (keyedByCod_) row[codIndex_] = std::int64_t(keys_[pos_]);
-    mode_ = Mode::None;
+    for (std::size_t i : changed) row[i] = memberValue(bindings_[i]);
     loadMembers();
 }
 
 void Recordset::deleteRow() {
     std::int64_t key = currentKey();
     if (deleted_[pos_]) throw DbError("The current record of " + table_ + " is already deleted");
-    c_.execute("DELETE FROM \"" + table_ + "\" WHERE \"" + std::string(keyedByCod_ ? "Cod" : "Row_id") + "\"=?",
-               {key});
+    c_.noteUse(this);
+    mode_ = Mode::None;
+    const std::int64_t removed = c_.execute("DELETE FROM \"" + table_ + "\" WHERE \"" + keyColumn() + "\"=?", {key});
+    if (removed >= 0 && removed != 1) {
+        requeryAfterConflict(key);
+        throw ConflictError(kConflictText);
+    }
     deleted_[pos_] = true;
     clearMembers();
     mode_ = Mode::None;

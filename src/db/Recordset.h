@@ -2,7 +2,10 @@
 //
 // Set a filter and a sort (desktop dialect), requery, walk the rows; the
 // current row's columns are the derived class's members. Add, edit, update
-// and delete write through at once, keyed by the row's counter.
+// and delete write through at once, keyed by the row's counter. An update
+// writes only the columns that changed, and only while the row still holds
+// what this object read; otherwise it fails with ConflictError and the
+// object reads its rows again. A write that fails leaves no edit pending.
 #pragma once
 
 #include <cstdint>
@@ -23,11 +26,17 @@ public:
     using DbError::DbError;
 };
 
-class Recordset {
+// The row was changed or deleted elsewhere since this object read it.
+class ConflictError : public DbError {
+public:
+    using DbError::DbError;
+};
+
+class Recordset : private SnapshotHolder {
 public:
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
-    virtual ~Recordset() = default;
+    virtual ~Recordset();
 
     const std::string& table() const { return table_; }
 
@@ -50,16 +59,23 @@ public:
     void moveFromFirst(std::size_t n);
     std::size_t position() const { return pos_; }
     std::size_t rowCount() const { return rows_.size(); }
+    // The counter of the current row (Cod, or the hidden Row_id).
+    std::int64_t key() const { return currentKey(); }
+    // Makes the row with this counter current; false (and no current row) when absent.
+    bool moveToKey(std::int64_t key);
 
     // Starts a new row with every member empty.
     void addNew();
     // Starts changing the current row.
     void edit();
-    // Writes the new or changed row; throws RangeError before writing anything invalid.
+    // Writes the new row, or the changed columns of the current one; throws
+    // RangeError before writing anything invalid and ConflictError when the
+    // row was changed or deleted elsewhere.
     void update();
     // Forgets a pending addNew or edit.
     void cancelUpdate();
-    // Deletes the current row from the table; it stays current but reads empty.
+    // Deletes the current row from the table; it stays current but reads
+    // empty. ConflictError when it was already gone.
     void deleteRow();
     bool isDeleted() const { return !isEOF() && deleted_[pos_]; }
 
@@ -85,6 +101,10 @@ private:
     };
     enum class Mode { None, Adding, Editing };
 
+    void refreshAfterRollback() noexcept override;
+    void requeryAfterConflict(std::int64_t key);
+    void updateChangedColumns();
+    std::string keyColumn() const { return keyedByCod_ ? "Cod" : "Row_id"; }
     void loadMembers();
     void clearMembers();
     Value memberValue(const Binding& b) const;

@@ -231,24 +231,28 @@ std::optional<int> IncubatorBook::transfer(int survived, int tank, int species) 
     if (TaxonNames(*doc_.taxa).levelOf(species) > catalogue::kLotLevel) return std::nullopt;
     int spawning = *selected_;
     std::time_t now = std::time(nullptr);
-    lots_.addNew();
-    lots_.m_Date_first_eat = now;
-    lots_.m_Date_mf = now;
-    lots_.m_Of_fish = species;
-    lots_.m_Of_fry = spawning;
-    lots_.m_Place_birth = settings_.Fishbreeder;
-    lots_.m_Of_aquarium = tank;
-    lots_.m_Number_fries = survived;
-    lots_.m_Number_male = lots_.m_Number_female = 0;
-    lots_.m_Date_dye = lots_.m_Date_sale = lots_.m_Date_gift = core::notSetDate();
-    lots_.m_Died = lots_.m_Gifted = lots_.m_Saled = lots_.m_Income = lots_.m_Outgo = lots_.m_Price = 0;
-    lots_.m_Size = 0;
-    lots_.m_Forsale = true;
-    lots_.m_Other.clear();
-    lots_.update();
-    int lot = static_cast<int>(lots_.lastInsertedKey());
-    change([&](db::Incubator& s) { s.m_Fries_out = survived; });
-    return lot;
+    // The fries' lot and the closed spawning: both or neither, so a failed
+    // transfer can be repeated without making the fries twice.
+    return db::inTransaction(*doc_.db, [&] {
+        lots_.addNew();
+        lots_.m_Date_first_eat = now;
+        lots_.m_Date_mf = now;
+        lots_.m_Of_fish = species;
+        lots_.m_Of_fry = spawning;
+        lots_.m_Place_birth = settings_.Fishbreeder;
+        lots_.m_Of_aquarium = tank;
+        lots_.m_Number_fries = survived;
+        lots_.m_Number_male = lots_.m_Number_female = 0;
+        lots_.m_Date_dye = lots_.m_Date_sale = lots_.m_Date_gift = core::notSetDate();
+        lots_.m_Died = lots_.m_Gifted = lots_.m_Saled = lots_.m_Income = lots_.m_Outgo = lots_.m_Price = 0;
+        lots_.m_Size = 0;
+        lots_.m_Forsale = true;
+        lots_.m_Other.clear();
+        lots_.update();
+        int lot = static_cast<int>(lots_.lastInsertedKey());
+        change([&](db::Incubator& s) { s.m_Fries_out = survived; });
+        return std::optional<int>(lot);
+    });
 }
 
 void IncubatorBook::deleteSelected() {

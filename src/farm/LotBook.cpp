@@ -209,25 +209,27 @@ std::optional<int> LotBook::addLot(int taxon, int tank) {
 
     std::time_t now = std::time(nullptr);
     db::My_Fish& r = *doc_.lots;
-    r.addNew();
-    r.m_Date_first_eat = r.m_Date_mf = now;
-    r.m_Of_fish = taxon;
-    r.m_Of_fry = bought;
-    r.m_Of_aquarium = tank;
-    r.m_Number_fries = 1;
-    r.m_Date_dye = r.m_Date_sale = r.m_Date_gift = core::notSetDate();
-    r.m_Other = kNewMark;
-    r.update();
-    const int cod = static_cast<int>(r.lastInsertedKey());
-
-    // Found again by its code, so a lot that someone named "NEW!" is never taken for it.
-    parentLots_.setFilter("Cod=" + std::to_string(cod));
-    parentLots_.requery();
-    if (!parentLots_.isEOF() && parentLots_.m_Other == kNewMark) {
-        parentLots_.edit();
-        parentLots_.m_Other.clear();
-        parentLots_.update();
-    }
+    const int cod = db::inTransaction(*doc_.db, [&] {
+        r.addNew();
+        r.m_Date_first_eat = r.m_Date_mf = now;
+        r.m_Of_fish = taxon;
+        r.m_Of_fry = bought;
+        r.m_Of_aquarium = tank;
+        r.m_Number_fries = 1;
+        r.m_Date_dye = r.m_Date_sale = r.m_Date_gift = core::notSetDate();
+        r.m_Other = kNewMark;
+        r.update();
+        const int added = static_cast<int>(r.lastInsertedKey());
+        // Found again by its code, so a lot that someone named "NEW!" is never taken for it.
+        parentLots_.setFilter("Cod=" + std::to_string(added));
+        parentLots_.requery();
+        if (!parentLots_.isEOF() && parentLots_.m_Other == kNewMark) {
+            parentLots_.edit();
+            parentLots_.m_Other.clear();
+            parentLots_.update();
+        }
+        return added;
+    });
     rebuild();
     positionOn(cod);
     return cod;
@@ -290,16 +292,19 @@ MoveOutcome LotBook::move(MoveKind kind, const Counts& moved, int price) {
         setEvent(r, kind, moved.sum(), now, price);
         r.update();
     } else {
+        // The reduced lot and the row of the moved part: both or neither.
         const Inherited from(r);
-        r.edit();
-        setLiving(r, left);
-        r.update();
-        r.addNew();
-        from.giveTo(r);
-        if (isSplit(kind)) setLiving(r, moved);
-        else setEvent(r, kind, moved.sum(), now, price);
-        r.update();
-        newCod = static_cast<int>(r.lastInsertedKey());
+        newCod = db::inTransaction(*doc_.db, [&] {
+            r.edit();
+            setLiving(r, left);
+            r.update();
+            r.addNew();
+            from.giveTo(r);
+            if (isSplit(kind)) setLiving(r, moved);
+            else setEvent(r, kind, moved.sum(), now, price);
+            r.update();
+            return static_cast<int>(r.lastInsertedKey());
+        });
     }
     rebuild();
     if (kind == MoveKind::Transferred) positionOn(newCod);
@@ -309,11 +314,13 @@ MoveOutcome LotBook::move(MoveKind kind, const Counts& moved, int price) {
 MoveOutcome LotBook::transfer(const Counts& moved, int tank) {
     if (!hasLot()) return MoveOutcome::NoLot;
     if (moved.sum() == 0) return MoveOutcome::NothingMoved;
+    db::Transaction transaction(*doc_.db);
     if (!(moved == counts())) {
         MoveOutcome split = move(MoveKind::Transferred, moved);
         if (split != MoveOutcome::Done) return split;
     }
     change([&](db::My_Fish& r) { r.m_Of_aquarium = tank; });
+    transaction.commit();
     settings_.Default_aquarium = tank;
     rebuild();
     return MoveOutcome::Done;

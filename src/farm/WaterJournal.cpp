@@ -6,11 +6,6 @@
 
 namespace farm {
 
-namespace {
-// Marks a new entry until it is found again (the journal has no code column).
-constexpr const char* kNewMark = "NEW!";
-}
-
 std::string journalLine(const db::CJournal& e) {
     return core::formatDate(e.m_Date) + " - " + std::to_string(e.m_Volume_wc) + " л. - " + std::to_string(e.m_dGh) +
            " - " + std::to_string(e.m_dKh) + " - " + e.m_pH;
@@ -40,16 +35,13 @@ std::size_t WaterJournal::addEntry() {
     r.addNew();
     r.m_Of_aqua = tank_;
     r.m_Date = std::time(nullptr);
-    r.m_pH = kNewMark;
     r.update();
+    // Found again by the key the database gave it: no text a user can type marks it.
+    const std::int64_t added = r.lastInsertedKey();
     show(tank_);
     std::size_t line = 0;
     for (r.moveFirst(); !r.isEOF(); r.moveNext(), ++line) {
-        if (r.m_pH != kNewMark) continue;
-        r.edit();
-        r.m_pH.clear();
-        r.update();
-        lines_[line] = journalLine(r);
+        if (r.key() != added) continue;
         selected_ = line;
         return line;
     }

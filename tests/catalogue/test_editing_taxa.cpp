@@ -113,12 +113,18 @@ TEST(InsertMarked, FindsTheNewRowByItsMarkerAmongEqualNames) {
     EXPECT_EQ(w.count("Reedmere", "Author='??????????" "'"), "0");
 }
 
-TEST(InsertMarked, AnOldMarkerRowIsRepairedWhenTheAuthorFails) {
+TEST(InsertMarked, ARowThatAlreadyCarriesTheMarkerIsNeverTakenForTheNewOne) {
     EditingWorld w;
-    addTaxon(w.doc, "lost", 64, w.tetras.paracheirodon, 14, kCatalogueMarker);  // left by an earlier failure
-    Taxon bad{0, w.tetras.paracheirodon, 64, 14, "gracilis", std::string(300, 'a')};
+    const std::int32_t old = addTaxon(w.doc, "axelrodi", 64, w.tetras.paracheirodon, 14, kCatalogueMarker);
+    Taxon fresh{0, w.tetras.paracheirodon, 64, 14, "gracilis", "Myers, 1936"};
+    MarkedRow added = insertMarked(w.doc, fresh, kCatalogueMarker);
+    EXPECT_EQ(w.scalar("SELECT Lat_name FROM Reedmere WHERE Cod=" + str(added.cod)), "gracilis");
+    EXPECT_EQ(w.scalar("SELECT Author FROM Reedmere WHERE Cod=" + str(added.cod)), "Myers, 1936");
+    EXPECT_EQ(w.scalar("SELECT Author FROM Reedmere WHERE Cod=" + str(old)), "??????????");
+
+    Taxon bad{0, w.tetras.paracheirodon, 64, 14, "bad", std::string(300, 'a')};
     EXPECT_THROW(insertMarked(w.doc, bad, kCatalogueMarker), db::DbError);
-    EXPECT_EQ(w.count("Reedmere", "Author='??????????" "'"), "0");
+    EXPECT_EQ(w.count("Reedmere", "Lat_name='bad'"), "0");
 }
 
 TEST(EditTaxon, EmptyCommonNameKeepsTheStoredOne) {

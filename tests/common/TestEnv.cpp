@@ -3,8 +3,14 @@
 #include <QSettings>
 #include <QString>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 
 namespace testenv {
@@ -12,13 +18,129 @@ namespace testenv {
 namespace fs = std::filesystem;
 
 namespace {
-const char* kVars[5] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "ODBCINI", "TZ"};
+
+// Everything the process environment gives the settings store, the data
+// folder and the ODBC driver manager; each world replaces or removes them all.
+const char* kVars[kSavedVars] = {"HOME",        "XDG_CONFIG_HOME", "XDG_DATA_HOME", "ODBCINI",    "TZ",
+                                 "ODBCSYSINI",  "ODBCINSTINI",     "ODBCSEARCH",    "ODBCINST",   "ODBCINSTUI"};
+const char* kUnset = "\x01";
+
+std::mutex& rootsMutex() {
+    static std::mutex m;
+    return m;
+}
+std::set<fs::path>& liveRoots() {
+    static std::set<fs::path> roots;
+    return roots;
 }
 
+bool under(const fs::path& path, const fs::path& root) {
+    fs::path p = path.lexically_normal();
+    auto r = root.lexically_normal();
+    auto mismatch = std::mismatch(r.begin(), r.end(), p.begin(), p.end());
+    return mismatch.first == r.end();
+}
+
+bool insideLiveWorld(const std::string& path) {
+    if (path.empty() || path[0] != '/') return false;
+    std::lock_guard<std::mutex> lock(rootsMutex());
+    for (const fs::path& root : liveRoots())
+        if (under(path, root)) return true;
+    return false;
+}
+
+// The value of key in an ODBC connection string ("" when absent).
+std::string attribute(const std::string& cs, const std::string& key) {
+    std::istringstream in(cs);
+    std::string part;
+    while (std::getline(in, part, ';')) {
+        std::size_t eq = part.find('=');
+        if (eq == std::string::npos) continue;
+        std::string k = part.substr(0, eq);
+        for (char& ch : k) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        if (k == key) return part.substr(eq + 1);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string isolationBreach(const std::string& connectionString) {
+    if (!attribute(connectionString, "FILEDSN").empty()) return "a file data source";
+    if (!attribute(connectionString, "DSN").empty()) {
+        // The system folder is this process's own (see below); inside a world
+        // every data source the driver manager can find is one the test wrote.
+        const char* user = std::getenv("ODBCINI");
+        if (!user || !insideLiveWorld(user)) return "a data source read outside the test's folder (ODBCINI)";
+        return {};
+    }
+    const std::string file = attribute(connectionString, "DATABASE");
+    if (!insideLiveWorld(file)) return "the database file \"" + file + "\" outside every test folder";
+    return {};
+}
+
+namespace {
+
+// The drivers the machine has, without any data source of its own.
+void writeDriverList(const fs::path& systemDir) {
+    const char* sysIni = std::getenv("ODBCSYSINI");
+    const char* instIni = std::getenv("ODBCINSTINI");
+    fs::path from = fs::path(sysIni && *sysIni ? sysIni : "/etc") / (instIni && *instIni ? instIni : "odbcinst.ini");
+    std::ifstream in(from);
+    std::ofstream out(systemDir / "odbcinst.ini");
+    if (in) out << in.rdbuf();
+    else out << "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=libsqlite3odbc.so\n";
+    std::ofstream(systemDir / "odbc.ini").close();
+}
+
+fs::path& processSystemDir() {
+    static fs::path dir;
+    return dir;
+}
+
+void removeProcessSystemDir() {
+    std::error_code ec;
+    if (!processSystemDir().empty()) fs::remove_all(processSystemDir(), ec);
+}
+
+// Runs before any test. The driver manager reads ODBCSYSINI once per process
+// and keeps it, so it is pinned here to a folder of this process that lists
+// the drivers and no data source: the machine's system-wide data sources
+// are never seen, whatever a test sets later. A connection the test did not
+// create ends the test program, whoever would catch an exception.
+const bool isolated = [] {
+    std::string tmpl = (fs::temp_directory_path() / "reedmere-odbc-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) {
+        std::fprintf(stderr, "TEST ISOLATION: no temporary folder for the ODBC configuration\n");
+        std::abort();
+    }
+    processSystemDir() = tmpl;
+    writeDriverList(processSystemDir());
+    std::atexit(removeProcessSystemDir);
+    setenv("ODBCSYSINI", processSystemDir().c_str(), 1);
+    setenv("ODBCINSTINI", "odbcinst.ini", 1);
+    for (const char* v : {"ODBCSEARCH", "ODBCINST", "ODBCINSTUI"}) unsetenv(v);
+    setenv("ODBCINI", (processSystemDir() / "odbc.ini").c_str(), 1);
+    db::dataSourceExists("Reedmere");  // the driver manager takes the system folder now
+    db::setConnectionGuard([](const std::string& cs) {
+        std::string breach = isolationBreach(cs);
+        if (breach.empty()) return;
+        std::fprintf(stderr, "TEST ISOLATION BROKEN: the program would open %s: %s\n", breach.c_str(), cs.c_str());
+        std::fflush(stderr);
+        std::abort();
+    });
+    return true;
+}();
+
+}  // namespace
+
+const std::filesystem::path& TempWorld::systemOdbcDir() { return processSystemDir(); }
+
 TempWorld::TempWorld() {
-    for (int i = 0; i < 5; ++i) {
+    (void)isolated;
+    for (int i = 0; i < kSavedVars; ++i) {
         const char* v = std::getenv(kVars[i]);
-        saved_[i] = v ? v : std::string("\x01");
+        saved_[i] = v ? v : std::string(kUnset);
     }
     std::string tmpl = (fs::temp_directory_path() / "reedmere-test-XXXXXX").string();
     if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
@@ -27,19 +149,30 @@ TempWorld::TempWorld() {
     fs::create_directories(root_ / "config");
     fs::create_directories(root_ / "data");
     std::ofstream(root_ / "odbc.ini").close();
+    {
+        std::lock_guard<std::mutex> lock(rootsMutex());
+        liveRoots().insert(root_);
+    }
     setenv("HOME", (root_ / "home").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
     setenv("ODBCINI", (root_ / "odbc.ini").c_str(), 1);
+    setenv("ODBCSYSINI", systemOdbcDir().c_str(), 1);
+    setenv("ODBCINSTINI", "odbcinst.ini", 1);
+    for (const char* v : {"ODBCSEARCH", "ODBCINST", "ODBCINSTUI"}) unsetenv(v);
     // Qt reads the settings location once per process; point it here for every world.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString((root_ / "config").string()));
 }
 
 TempWorld::~TempWorld() {
-    for (int i = 0; i < 5; ++i) {
-        if (saved_[i] == "\x01") unsetenv(kVars[i]);
+    for (int i = 0; i < kSavedVars; ++i) {
+        if (saved_[i] == kUnset) unsetenv(kVars[i]);
         else setenv(kVars[i], saved_[i].c_str(), 1);
+    }
+    {
+        std::lock_guard<std::mutex> lock(rootsMutex());
+        liveRoots().erase(root_);
     }
     std::error_code ec;
     fs::remove_all(root_, ec);

@@ -12,9 +12,20 @@
 
 namespace testenv {
 
+constexpr int kSavedVars = 10;
+
+// Why opening this connection string would reach a data source that no live
+// world created ("" when it is safe). Every test program refuses such a
+// connection loudly: it prints the reason and aborts. Before any test runs,
+// the driver manager's system folder is pinned to one of the test program's
+// own that lists the machine's drivers and no data source.
+std::string isolationBreach(const std::string& connectionString);
+
 class TempWorld {
 public:
-    // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and ODBCINI into a new temporary folder.
+    // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and the ODBC driver
+    // manager's user file (ODBCINI) into a new temporary folder, and its
+    // system folder (ODBCSYSINI, ODBCINSTINI) at the test program's own.
     TempWorld();
     ~TempWorld();
     const std::filesystem::path& root() const { return root_; }
@@ -23,10 +34,12 @@ public:
     std::filesystem::path settingsFile() const {
         return root_ / "config" / "Local AppWizard-Generated Applications" / "Reedmere.conf";
     }
+    // ODBCSYSINI: the test program's system-wide odbc.ini (empty) and odbcinst.ini.
+    static const std::filesystem::path& systemOdbcDir();
 
 private:
     std::filesystem::path root_;
-    std::string saved_[5];
+    std::string saved_[kSavedVars];
 };
 
 // A world with a database (seed only, unless starter is true) and a created document.

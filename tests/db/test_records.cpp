@@ -252,18 +252,25 @@ TEST(Records, OutOfRangeValuesAreRefusedAndNothingWritten) {
     l.m_Of_fish = 100;
     l.m_Number_male = 32768;
     EXPECT_THROW(l.update(), db::RangeError);
-    l.m_Number_male = 32767;
-    l.m_Size = 256;
+    // A refused write leaves nothing pending: each attempt starts again.
+    EXPECT_THROW(l.update(), db::DbError);
+    auto another = [&](int size) {
+        l.addNew();
+        l.m_Of_fish = 100;
+        l.m_Number_male = 32767;
+        l.m_Size = size;
+    };
+    another(256);
     try {
         l.update();
         FAIL() << "a byte of 256 was accepted";
     } catch (const db::RangeError& e) {
         EXPECT_NE(std::string(e.what()).find("Size"), std::string::npos);
     }
-    l.m_Size = -1;
+    another(-1);
     EXPECT_THROW(l.update(), db::RangeError);
     EXPECT_EQ(w.scalar("SELECT count(*) FROM \"My fishes\""), "1");  // only the reserved lot
-    l.m_Size = 255;
+    another(255);
     l.update();
     EXPECT_EQ(w.scalar("SELECT \"Number_male\" FROM \"My fishes\" WHERE \"Of_fish\"=100"), "32767");
 }
@@ -279,6 +286,8 @@ TEST(Records, LongTextRefusedByLayerAndByDatabase) {
     // 255 Cyrillic letters are 510 bytes but 255 characters: accepted.
     std::string cyr;
     for (int i = 0; i < 255; ++i) cyr += "ж";
+    c.addNew();
+    c.m_Of_fish = 14;
     c.m_Name = cyr;
     c.update();
     c.setFilter("Of_fish=14 AND Language=0 AND Name<>'Fishes'");

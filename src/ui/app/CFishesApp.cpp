@@ -21,6 +21,12 @@ bool CFishesApp::InitInstance() {
     auto say = [this](const std::string& text) { splash_->setText(text); };
 
     db::DataSourceChoice source = db::chooseDataSource();
+    std::string heldBy;
+    if (!instanceLock_.take(db::instanceLockFile(source), heldBy)) {
+        splash_.reset();
+        prompter_.tell(db::alreadyRunningMessage(source.name, heldBy), platform::MessageKind::Error);
+        return false;
+    }
     try {
         doc_.create(source, say);
     } catch (const std::exception& e) {

@@ -7,6 +7,7 @@
 #include "ui/app/MessageBoxPrompter.h"
 #include "core/Settings.h"
 #include "db/CFishesDoc.h"
+#include "db/InstanceLock.h"
 #include "platform/SettingsBackend.h"
 
 class CSplash;
@@ -29,6 +30,7 @@ public:
     void closeSplash();
 
 private:
+    db::InstanceLock instanceLock_;  // held until the program ends
     platform::SettingsBackend store_;
     core::Settings settings_;
     db::CFishesDoc doc_;

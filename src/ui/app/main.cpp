@@ -12,8 +12,12 @@
 namespace {
 
 int signalPipe[2];
+// Until the event loop runs nothing reads the pipe, and start-up has no
+// settings to save yet: a signal then ends the program at once.
+volatile std::sig_atomic_t started = 0;
 
-void onSignal(int) {
+void onSignal(int sig) {
+    if (!started) _exit(128 + sig);
     char c = 1;
     [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &c, 1);
 }
@@ -46,6 +50,7 @@ int main(int argc, char** argv) {
     CFishesApp app;
     closeOnSignals(app);
     if (!app.InitInstance()) return 1;
+    started = 1;
     int rc = QApplication::exec();
     app.ExitInstance();
     return rc;

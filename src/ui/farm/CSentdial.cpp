@@ -191,7 +191,7 @@ bool CSentdial::newExpense(QWidget* parent, db::CFishesDoc& doc, const core::Set
     farm::ExpenseInput initial;
     initial.type = 1;
     std::time_t now = std::time(nullptr);
-    initial.date = *farm::readFieldDate(core::formatDate(now));
+    initial.date = core::startOfDay(now);  // the typing rule's year limit is not the clock's
     CSentdial dlg(parent, doc, settings, prompter, "New", initial);
     if (dlg.exec() != QDialog::Accepted) return false;
     return balance.addExpense(dlg.values());
