@@ -29,7 +29,7 @@ std::string holderText() {
     char host[256] = {0};
     gethostname(host, sizeof host - 1);
     return "process " + std::to_string(static_cast<long>(getpid())) + " on " + host + ", since " +
-           formatDate(std::time(nullptr), "%H:%M:%S %d.%m.%Y") + "\n";
+           core::formatDate(std::time(nullptr), "%H:%M:%S %d.%m.%Y") + "\n";
 }
 
 }  // namespace
