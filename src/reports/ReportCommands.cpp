@@ -2,6 +2,18 @@
 
 namespace reports {
 
+bool writeListedTankReport(db::CFishesDoc& doc, const core::Settings& settings, platform::Prompter& prompter,
+                           LotListChoice choice, const std::vector<int>& listedLots) {
+    choice.archivePeriod = settings.Archiv_fish_from;
+    return writeTankReport(reportContext(doc, settings, prompter), choice, listedLots);
+}
+
+bool writeListedIncubatorReport(db::CFishesDoc& doc, const core::Settings& settings, platform::Prompter& prompter,
+                                bool archive, const std::vector<int>& listedSpawnings) {
+    return writeIncubatorReport(reportContext(doc, settings, prompter), archive, settings.Archiv_incubator_from,
+                                listedSpawnings);
+}
+
 ReportCommands::ReportCommands(db::CFishesDoc& doc, const core::Settings& settings, platform::Prompter& prompter,
                                platform::BackgroundWork& work, platform::Log& log)
     : doc_(doc), settings_(settings), prompter_(prompter), runner_(work, log) {}
@@ -17,12 +29,11 @@ bool ReportCommands::movementReport(Movement movement, const std::string& toFiel
 }
 
 bool ReportCommands::tankReport(LotListChoice choice, const std::vector<int>& listedLots) {
-    choice.archivePeriod = settings_.Archiv_fish_from;
-    return !running() && writeTankReport(context(), choice, listedLots);
+    return !running() && writeListedTankReport(doc_, settings_, prompter_, choice, listedLots);
 }
 
 bool ReportCommands::incubatorReport(bool archive, const std::vector<int>& listedSpawnings) {
-    return !running() && writeIncubatorReport(context(), archive, settings_.Archiv_incubator_from, listedSpawnings);
+    return !running() && writeListedIncubatorReport(doc_, settings_, prompter_, archive, listedSpawnings);
 }
 
 bool ReportCommands::speciesReport(int taxon) { return !running() && writeSpeciesReport(context(), taxon); }

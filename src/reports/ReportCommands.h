@@ -16,6 +16,14 @@
 
 namespace reports {
 
+// The lot dialog's and the incubator dialog's "Report": written at once from
+// the rows the dialog lists, in its order; the archive periods are the
+// settings' at the moment of the call.
+bool writeListedTankReport(db::CFishesDoc& doc, const core::Settings& settings, platform::Prompter& prompter,
+                           LotListChoice choice, const std::vector<int>& listedLots);
+bool writeListedIncubatorReport(db::CFishesDoc& doc, const core::Settings& settings, platform::Prompter& prompter,
+                                bool archive, const std::vector<int>& listedSpawnings);
+
 class ReportCommands {
 public:
     // work and log are the main window's; prompter answers on the interface thread.

@@ -3,6 +3,8 @@
 // (template, fixed stamp clock, recorded viewer) around it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 
 #include <string>

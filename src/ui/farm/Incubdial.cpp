@@ -19,6 +19,7 @@
 #include "ui/farm/Archivedial.h"
 #include "ui/farm/EditBinder.h"
 #include "farm/FieldText.h"
+#include "reports/ReportCommands.h"
 #include "ui/farm/Myfish.h"
 #include "ui/farm/Whatdial.h"
 
@@ -65,7 +66,7 @@ std::optional<std::string> Incubdial::DialogChoosers::archivePeriod(QWidget* par
 
 Incubdial::Incubdial(QWidget* parent, db::CFishesDoc& doc, core::Settings& settings, platform::Prompter& prompter,
                      Choosers& choosers)
-    : QDialog(parent), settings_(settings), prompter_(prompter), choosers_(choosers), book_(doc, settings) {
+    : QDialog(parent), doc_(doc), settings_(settings), prompter_(prompter), choosers_(choosers), book_(doc, settings) {
     setWindowTitle("Incubator");
     binder_ = new EditBinder(this, prompter);
 
@@ -117,7 +118,6 @@ Incubdial::Incubdial(QWidget* parent, db::CFishesDoc& doc, core::Settings& setti
     transfer_ = button(this, "transfer", "Transfer...");
     destiny_ = button(this, "destiny", "Destiny...");
     report_ = button(this, "report", "Report");
-    report_->setEnabled(false);  // the incubator report is written by the report runner
     archive_ = new QCheckBox("Archive", this);
     archive_->setObjectName("archive");
     auto* ok = button(this, "ok", "OK");
@@ -153,6 +153,7 @@ Incubdial::Incubdial(QWidget* parent, db::CFishesDoc& doc, core::Settings& setti
     on(transfer_, &Incubdial::transfer);
     on(destiny_, &Incubdial::destiny);
     on(delete_, &Incubdial::deleteSpawning);
+    on(report_, &Incubdial::report);
     connect(archive_, &QCheckBox::clicked, this, [this](bool on) { binder_->guarded([&] { toggleArchive(on); }); });
     connect(ok, &QPushButton::clicked, this, &Incubdial::accept);
     connect(cancel, &QPushButton::clicked, this, &Incubdial::reject);
@@ -360,6 +361,14 @@ void Incubdial::toggleArchive(bool on) {
     }
     fillList();
     clearSpawning();
+}
+
+// The page holds the spawnings the list shows now, in its order.
+void Incubdial::report() {
+    std::vector<int> spawnings;
+    spawnings.reserve(book_.lines().size());
+    for (const farm::SpawningLine& l : book_.lines()) spawnings.push_back(l.cod);
+    reports::writeListedIncubatorReport(doc_, settings_, prompter_, book_.archive(), spawnings);
 }
 
 bool Incubdial::open(QWidget* parent, db::CFishesDoc& doc, core::Settings& settings, platform::Prompter& prompter,

@@ -85,8 +85,10 @@ private:
     void destiny();
     void deleteSpawning();
     void toggleArchive(bool on);
+    void report();
     std::optional<std::pair<int, int>> chooseParents();
 
+    db::CFishesDoc& doc_;
     core::Settings& settings_;
     platform::Prompter& prompter_;
     Choosers& choosers_;

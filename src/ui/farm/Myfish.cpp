@@ -25,6 +25,7 @@
 #include "ui/farm/Genealdial.h"
 #include "ui/farm/Pricedlg.h"
 #include "farm/TankBook.h"
+#include "reports/ReportCommands.h"
 #include "ui/farm/Whatdial.h"
 
 using farm::parts::button;
@@ -233,6 +234,7 @@ void Myfish::buildButtons(QGridLayout* grid) {
     on(precise_, &Myfish::precise);
     on(transfer_, &Myfish::transfer);
     on(delete_, &Myfish::deleteLot);
+    on(report_, &Myfish::report);
     auto lotWindow = [this](QPushButton* b, Genealdial::Mode mode) {
         connect(b, &QPushButton::clicked, this, [this, mode] {
             binder_->guarded([&] {
@@ -575,6 +577,15 @@ void Myfish::deleteLot() {
     if (!currentLot()) return;
     book_.deleteSelected();
     fillList(std::nullopt);
+}
+
+// The page holds the lots the list shows now, in its order.
+void Myfish::report() {
+    std::vector<int> lots;
+    lots.reserve(book_.lines().size());
+    for (const farm::LotLine& l : book_.lines()) lots.push_back(l.cod);
+    const reports::LotListChoice choice{view_, "", fishesIn_->currentIndex() - FirstTankEntry + 1};
+    reports::writeListedTankReport(doc_, settings_, prompter_, choice, lots);
 }
 
 void Myfish::convert(QLineEdit* edit) {

@@ -70,6 +70,7 @@ private:
     void movement(farm::MoveKind kind);
     void transfer();
     void deleteLot();
+    void report();
     void convert(QLineEdit* edit);
     void stepCount(QLineEdit* edit, int by);
     bool writeCount(std::int32_t db::My_Fish::*column, int value);

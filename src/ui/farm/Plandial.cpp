@@ -51,7 +51,9 @@ Plandial::Plandial(QWidget* parent, db::CFishesDoc& doc, Mode mode, Reports repo
             r(*taxon);
         }
     });
-    connect(statistic, &QPushButton::clicked, this, [r = reports.statistic] { r(); });
+    connect(statistic, &QPushButton::clicked, this, [this, r = reports.statistic] {
+        if (auto taxon = selectedSpecies()) r(*taxon);
+    });
 }
 
 std::optional<int> Plandial::selectedSpecies() const {

@@ -22,8 +22,8 @@ public:
     enum Mode { Plan = 0, LivingSpecies = 1, AnySpecies = 2 };
 
     struct Reports {
-        std::function<void(int taxon)> view;  // the species report of one species
-        std::function<void()> statistic;      // the statistics of every species
+        std::function<void(int taxon)> view;       // the species report of the selected species
+        std::function<void(int taxon)> statistic;  // its complete report
     };
 
     Plandial(QWidget* parent, db::CFishesDoc& doc, Mode mode, Reports reports = {},
