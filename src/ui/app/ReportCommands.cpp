@@ -9,6 +9,8 @@
 
 #include "core/Dates.h"
 #include "db/ShowErrors.h"
+#include "reports/CommercialReport.h"
+#include "reports/PeriodReport.h"
 #include "reports/ReportCommands.h"
 #include "ui/app/CFishesView.h"
 #include "ui/app/Commands.h"
@@ -54,6 +56,22 @@ void chooseSpecies(MainContext& ctx, const Reports& r, Plandial::Mode mode) {
     else r->completeReport(*taxon);
 }
 
+reports::ReportContext reportContext(MainContext& ctx) {
+    return reports::reportContext(ctx.shell.doc, ctx.shell.settings, ctx.shell.prompter);
+}
+
+// "Business report" over the archive period of the settings, and "All species".
+void addPeriodReportCommands(CommandMap& map, MainContext& ctx) {
+    map[ID_BUSINESS_REPORT] = [&ctx] {
+        reports::ReportRunner runner(ctx.work, ctx.view);
+        reports::startPeriodReport(runner, reportContext(ctx), ctx.shell.settings.Archiv_fish_from);
+    };
+    map[ID_ALL_SPECIES] = [&ctx] {
+        reports::ReportRunner runner(ctx.work, ctx.view);
+        reports::startCommercialReport(runner, reportContext(ctx));
+    };
+}
+
 }  // namespace
 
 void addReportCommands(CommandMap& map, MainContext& ctx) {
@@ -66,6 +84,7 @@ void addReportCommands(CommandMap& map, MainContext& ctx) {
     map[IDC_GIFTED] = [&ctx, r] { movementReport(ctx, *r, reports::Movement::Gifted); };
     map[ID_SELECT_SPECIES] = [&ctx, r] { chooseSpecies(ctx, r, Plandial::LivingSpecies); };
     map[ID_SPECIES_STATISTIC] = [&ctx, r] { chooseSpecies(ctx, r, Plandial::AnySpecies); };
+    addPeriodReportCommands(map, ctx);
 }
 
 }  // namespace app
