@@ -47,7 +47,7 @@ std::optional<int> Incubdial::DialogChoosers::tank(QWidget* parent) {
 }
 
 std::optional<int> Incubdial::DialogChoosers::number(QWidget* parent, const std::string& caption, int proposal) {
-    return Whatdial::ask(parent, caption, proposal, farm::kSmallMax, settings_, prompter_);
+    return Whatdial::ask(parent, caption, proposal, farm::kSmallMax, settings_, prompter_, Whatdial::Kind::Count);
 }
 
 std::optional<int> Incubdial::DialogChoosers::species(QWidget* parent, int start) {
