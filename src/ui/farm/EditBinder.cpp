@@ -55,11 +55,11 @@ void EditBinder::bind(QLineEdit* edit, Field field) {
         prompter_.tell(f->why(text), platform::MessageKind::Error);
         if (f->stored) {
             // Values that read on the way ("25" of "25.50") are undone.
-            std::string restore = was.started ? was.before : f->stored();
             guarded([&] {
-                if (f->active()) f->take(restore);
+                if (!f->active()) return;
+                f->take(was.started ? was.before : f->stored());
+                edit->setText(QString::fromStdString(f->stored()));
             });
-            edit->setText(QString::fromStdString(f->stored()));
         }
         if (f->refused) f->refused();
         edit->setFocus();
