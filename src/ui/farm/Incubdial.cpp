@@ -193,7 +193,8 @@ void Incubdial::bindFields() {
                        }
                        return true;
                    },
-                   [](const std::string&) { return std::string(farm::kDateMessage); }, reselect});
+                   [](const std::string&) { return std::string(farm::kDateMessage); }, reselect,
+                   [this] { return farm::eventDateText(book_.spawning().m_Date_fries); }});
     auto count = [this, active](QLineEdit* edit, std::int32_t db::Incubator::*column,
                                 void (farm::IncubatorBook::*set)(int)) {
         binder_->bindNumber(edit, active, farm::kSmallMax, true, [this, column] { return book_.spawning().*column; },
