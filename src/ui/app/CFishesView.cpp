@@ -64,6 +64,19 @@ bool isMoneyTotal(int control) {
     return control == IDC_BALANCE_VALUE || control == IDC_SUMMARY_VALUE;
 }
 
+// A money total shows whole, sign and all: a field too narrow for its amount
+// grows away from its caption.
+void fitMoneyTotal(QWidget* w, int control) {
+    auto* field = qobject_cast<QLineEdit*>(w);
+    if (!field || !isMoneyTotal(control)) return;
+    const int needed = field->fontMetrics().horizontalAdvance(field->text()) + 16;  // frame and text margins
+    if (field->width() >= needed) return;
+    QRect r = field->geometry();
+    if (control == IDC_SUMMARY_VALUE) r.setLeft(r.right() + 1 - needed);
+    else r.setWidth(needed);
+    field->setGeometry(r);
+}
+
 bool isList(int control) { return control >= IDC_DATE_LIST && control <= IDC_PRICE_LIST; }
 
 bool isButton(int control) {
@@ -282,23 +295,6 @@ int CFishesView::selectedRow() const {
     const QList<QTableWidgetItem*> items = table_->selectedItems();
     return items.isEmpty() ? -1 : items.first()->row();
 }
-
-namespace {
-
-// A money total shows whole, sign and all: a field too narrow for its amount
-// grows away from its caption.
-void fitMoneyTotal(QWidget* w, int control) {
-    auto* field = qobject_cast<QLineEdit*>(w);
-    if (!field || !isMoneyTotal(control)) return;
-    const int needed = field->fontMetrics().horizontalAdvance(field->text()) + 16;  // frame and text margins
-    if (field->width() >= needed) return;
-    QRect r = field->geometry();
-    if (control == IDC_SUMMARY_VALUE) r.setLeft(r.right() + 1 - needed);
-    else r.setWidth(needed);
-    field->setGeometry(r);
-}
-
-}  // namespace
 
 void CFishesView::setTotal(int control, const std::string& text) {
     if (auto* field = qobject_cast<QLineEdit*>(this->control(control))) {
