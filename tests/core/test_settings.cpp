@@ -145,5 +145,5 @@ TEST(Currency, LargeAmountsDoNotWrap) {
     // 3,000,000.00 roubles is 100,000.00 dollars; amount*1000 exceeds 32 bits.
     EXPECT_EQ(core::convertToUsdCents(300000000, core::RUR, 3000, 537), 10000000);
     EXPECT_EQ(core::convertToUsdCents(100, core::RUR, 0, 537), 0);  // a zero rate converts nothing
-    EXPECT_EQ(core::convertToUsdCents(2147483647, core::UAH, 1, 537), 2147483647);  // saturates, never wraps
+    EXPECT_EQ(core::convertToUsdCents(2147483647, core::RUR, 1, 537), 2147483647);  // saturates, never wraps
 }
