@@ -40,10 +40,8 @@ void EditBinder::bind(QLineEdit* edit, Field field) {
             f->take(text.toStdString());
         });
         // A write may refill the dialog; the text being typed stays as typed.
-        if (edit->text() != text) {
-            edit->setText(text);
-            edit->setCursorPosition(cursor);
-        }
+        if (edit->text() != text) edit->setText(text);
+        if (edit->cursorPosition() != cursor) edit->setCursorPosition(cursor);
     });
     connect(edit, &QLineEdit::editingFinished, this, [this, f, typing, edit] {
         Typing was = *typing;
