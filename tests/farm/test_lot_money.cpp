@@ -41,9 +41,9 @@ void makeEarlierFile(const fs::path& file) {
     c.executeScript(shipped("seed.sql"));
     const char* lot = "INSERT INTO \"My fishes\" (\"Cod\",\"Number_male\",\"Of_aquarium\",\"Of_fish\",\"Income\","
                       "\"Outgo\",\"Other\") VALUES (?,2,20,14,32000,-32000,'koi')";
-    c.execute(lot, {std::int64_t{5}});
-    c.execute(lot, {std::int64_t{9}});
-    c.execute("DELETE FROM \"My fishes\" WHERE \"Cod\"=9");
+    c.execute(lot, {std::int64_t{90005}});
+    c.execute(lot, {std::int64_t{90009}});
+    c.execute("DELETE FROM \"My fishes\" WHERE \"Cod\"=90009");
     c.close();
 }
 
@@ -69,7 +69,7 @@ TEST(LotMoney, PricesAboveSixteenBitsAreKeptInAFreshDatabase) {
     w.doc.lots->edit();
     w.doc.lots->m_Income = 2147483647;
     w.doc.lots->update();
-    EXPECT_EQ(w.scalar("SELECT \"Income\" FROM \"My fishes\""), "2147483647");
+    EXPECT_EQ(w.scalar("SELECT \"Income\" FROM \"My fishes\" WHERE \"Cod\"=" + std::to_string(cod)), "2147483647");
 }
 
 TEST(LotMoney, AFileOfTheEarlierSchemaIsWidenedOnTheFirstStart) {
@@ -91,15 +91,15 @@ TEST(LotMoney, AFileOfTheEarlierSchemaIsWidenedOnTheFirstStart) {
         return out;
     };
     // The old row, whole.
-    EXPECT_EQ(scalar("SELECT \"Income\" || ' ' || \"Outgo\" || ' ' || \"Other\" FROM \"My fishes\" WHERE \"Cod\"=5"),
+    EXPECT_EQ(scalar("SELECT \"Income\" || ' ' || \"Outgo\" || ' ' || \"Other\" FROM \"My fishes\" WHERE \"Cod\"=90005"),
               "32000 -32000 koi");
-    sellAt(*doc.lots, 5, 99999);
-    EXPECT_EQ(scalar("SELECT \"Outgo\" FROM \"My fishes\" WHERE \"Cod\"=5"), "99999");
-    // The indexes are back and lot codes go on after the deleted 9.
+    sellAt(*doc.lots, 90005, 99999);
+    EXPECT_EQ(scalar("SELECT \"Outgo\" FROM \"My fishes\" WHERE \"Cod\"=90005"), "99999");
+    // The indexes are back and lot codes go on after the deleted one.
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND tbl_name='My fishes' AND sql IS NOT NULL"),
               "4");
     c.execute("INSERT INTO \"My fishes\" (\"Number_male\",\"Of_aquarium\",\"Of_fish\") VALUES (1,20,14)");
-    EXPECT_EQ(c.lastInsertId(), 10);
+    EXPECT_EQ(c.lastInsertId(), 90010);
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM sqlite_master WHERE name LIKE '%widened%'"), "0");
     // Once widened, a later start changes nothing.
     EXPECT_FALSE(db::upgradeEmbeddedSchema(c));
