@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueModel.h"
 
 #include <algorithm>
+#include <set>
 #include <unordered_map>
 
 namespace catalogue {
@@ -91,6 +92,7 @@ void CatalogueModel::show(std::int32_t taxonCode) {
     }
     if (current_.classific <= kTopCatalogueLevel) walkUp(current_);
     listChildren(current_);
+    if (current_.cod == classCode_) openClassRoot();
     countPaths();
     refreshNames();
 }
@@ -167,6 +169,42 @@ void CatalogueModel::listChildren(const Taxon& parent) {
         r.path.push_back(taxonOf(t));
         r.insertionParent = parent.cod;
     }
+}
+
+// At the class root, taxa under top levels the class hides stand in the
+// rows of their own levels, and the first row takes new taxa even when the
+// class has none yet.
+void CatalogueModel::openClassRoot() {
+    std::vector<std::int32_t> hidden;
+    std::set<std::int32_t> visited{current_.cod};
+    db::Fish& t = *doc_.taxa;
+    auto readHidden = [&](std::int32_t parent) {
+        t.setFilter("Of_cod=" + num(parent));
+        t.requery();
+        std::vector<Taxon> found;
+        for (; !t.isEOF(); t.moveNext())
+            if (!isSynonym(t.m_Classific) && t.m_Classific <= kTopCatalogueLevel) found.push_back(taxonOf(t));
+        return found;
+    };
+    std::vector<std::int32_t> parents{current_.cod};
+    for (int depth = 0; depth < kMaxCatalogueLevels && !parents.empty(); ++depth) {
+        std::vector<std::int32_t> next;
+        for (std::int32_t parent : parents) {
+            for (const Taxon& child : readHidden(parent)) {
+                if (!visited.insert(child.cod).second) continue;
+                int row = rowOfLevel(child.classific);
+                if (row < 0) {
+                    next.push_back(child.cod);
+                } else if (parent != current_.cod) {  // direct children are listed already
+                    CatalogueRow& r = rows_[static_cast<std::size_t>(row)];
+                    r.path.push_back(child);
+                    if (r.insertionParent == 0) r.insertionParent = parent;
+                }
+            }
+        }
+        parents = std::move(next);
+    }
+    if (!rows_.empty() && rows_.front().insertionParent == 0) rows_.front().insertionParent = classCode_;
 }
 
 void CatalogueModel::countPaths() {

@@ -86,6 +86,7 @@ private:
     void walkUp(const Taxon& from);
     void markRow(int row, const Taxon& visited);
     void listChildren(const Taxon& parent);
+    void openClassRoot();
     void fillSiblings(int row, const Taxon& visited);
     void refreshNames();
     void countPaths();

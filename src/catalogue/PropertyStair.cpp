@@ -98,7 +98,61 @@ int copyBelow(db::CFishesDoc& doc, const Child& node, const Source& src, const S
     return written;
 }
 
+// The plant card's values, read before the first child's card moves the recordset.
+struct PlantSource {
+    std::string height, diameter, flowerSize, seedSize, habitat, keep, substrat, sproutSize, root;
+    std::int32_t season = 0, flowTerm = 0, seedTerm = 0, seedPercent = 0;
+    std::string description;
+    std::vector<Link> links;
+};
+
+void copyPlantCard(const PlantSource& from, db::Plants& to, const PlantStairChoice& ch) {
+    to.edit();
+    if (ch.habitat) to.m_Habitat = from.habitat;
+    if (ch.keepGroup) to.m_Keep_cond = mergeSubFields(to.m_Keep_cond, from.keep, kPlantKeepFields, ch.keep.data());
+    if (ch.substrat) to.m_Substrat = from.substrat;
+    if (ch.season) to.m_Season = from.season;
+    if (ch.flowTerm) to.m_Flow_term = from.flowTerm;
+    if (ch.seedTerm) to.m_Seed_term = from.seedTerm;
+    if (ch.seedPercent) to.m_Seed_perc = from.seedPercent;
+    if (ch.height) to.m_Height = from.height;
+    if (ch.diameter) to.m_Diameter = from.diameter;
+    if (ch.flowerSize) to.m_Fl_size = from.flowerSize;
+    if (ch.seedSize) to.m_Seed_size = from.seedSize;
+    if (ch.sproutSize) to.m_Spr_size = from.sproutSize;
+    if (ch.root) to.m_Root = from.root;
+    to.update();
+}
+
+int copyPlantBelow(db::CFishesDoc& doc, const Child& node, const PlantSource& src, const PlantStairChoice& ch,
+                   int language, std::set<std::int32_t>& visited) {
+    int written = 0;
+    for (const Child& child : childrenOf(doc, node.cod, node.classific)) {
+        if (!visited.insert(child.cod).second) continue;  // a cycle in the tree must end
+        openPlantCard(doc, child.cod);
+        copyPlantCard(src, *doc.plantCards, ch);
+        if (ch.description) storeDescription(doc, child.cod, language, src.description);
+        if (ch.links) copyLinks(doc, src.links, child.cod);
+        written += 1 + copyPlantBelow(doc, child, src, ch, language, visited);
+    }
+    return written;
+}
+
 }  // namespace
+
+int copyPlantDown(db::CFishesDoc& doc, std::int32_t taxon, const PlantStairChoice& choice, int language) {
+    std::optional<Taxon> t = findTaxon(doc, taxon);
+    if (!t) return 0;
+    openPlantCard(doc, taxon);
+    const db::Plants& c = *doc.plantCards;
+    PlantSource src{c.m_Height,   c.m_Diameter, c.m_Fl_size,   c.m_Seed_size, c.m_Habitat,   c.m_Keep_cond,
+                    c.m_Substrat, c.m_Spr_size, c.m_Root,      c.m_Season,    c.m_Flow_term, c.m_Seed_term,
+                    c.m_Seed_perc, {},          {}};
+    if (choice.description) src.description = descriptionOf(doc, taxon, language);
+    if (choice.links) src.links = linksOf(doc, taxon);
+    std::set<std::int32_t> visited{taxon};
+    return copyPlantBelow(doc, Child{t->cod, t->classific}, src, choice, language, visited);
+}
 
 std::string mergeSubFields(const std::string& target, const std::string& source, int count, const bool* chosen) {
     std::vector<std::string> mine = unpack(target, count), theirs = unpack(source, count);

@@ -1,5 +1,7 @@
 #include "catalogue/TaxonMove.h"
 
+#include <algorithm>
+
 namespace catalogue {
 
 namespace {
@@ -18,23 +20,43 @@ TaxonMove::TaxonMove(EditingContext& ctx, const CatalogueModel& model, const Tax
     fillOpeningCandidates();
 }
 
-// The rows that follow the parent's row, as many as the parent's level reaches.
+// The highest level among the taxon's own children; 0 when it has none.
+std::int32_t TaxonMove::childrenTopLevel() const {
+    db::Fish& t = *ctx_.doc.taxa;
+    t.setFilter("Of_cod=" + num(original_.cod) + " AND Classific<" + num(kSynonymOffset));
+    t.requery();
+    std::int32_t top = 0;
+    for (; !t.isEOF(); t.moveNext())
+        if (t.m_Cod != original_.cod) top = std::max(top, t.m_Classific);
+    return top;
+}
+
+// The rows the parent's level reaches, below the parent and above every
+// child, so a new level never inverts the tree. A parent whose level the
+// class hides reaches by its own level digit.
 void TaxonMove::fillLevels() {
     levels_.clear();
     levelTexts_.clear();
+    levelIndex_ = -1;
     std::optional<Taxon> parent = findTaxon(ctx_.doc, original_.ofCod);
+    if (!parent) return;
     const auto& rows = model_.rows();
-    int parentRow = parent ? model_.rowOfLevel(parent->classific) : -1;
-    int reach = 0;
-    if (parentRow >= 0) reach = rows[static_cast<std::size_t>(parentRow)].layout.g;
-    else if (parent) {
+    const int parentRow = model_.rowOfLevel(parent->classific);
+    std::int32_t lowest = 0;
+    if (parentRow < 0) {
         auto it = model_.levels().find(parent->classific);
-        if (it != model_.levels().end()) reach = reachDigit(it->second.code);
+        int reach = it == model_.levels().end() ? 0 : reachDigit(it->second.code);
+        lowest = reach > 0 ? parent->classific >> reach : parent->classific;
     }
-    for (int r = parentRow + 1; r <= parentRow + reach && r < static_cast<int>(rows.size()); ++r) {
+    const std::int32_t childTop = childrenTopLevel();
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const CatalogueRow& row = rows[static_cast<std::size_t>(r)];
-        if (row.layout.level == level_) levelIndex_ = static_cast<int>(levels_.size());
-        levels_.push_back(row.layout.level);
+        const std::int32_t level = row.layout.level;
+        bool reached = parentRow >= 0 ? r > parentRow && r <= parentRow + rows[static_cast<std::size_t>(parentRow)].layout.g
+                                      : level < parent->classific && level >= lowest;
+        if (!reached || level <= childTop) continue;
+        if (level == level_) levelIndex_ = static_cast<int>(levels_.size());
+        levels_.push_back(level);
         levelTexts_.push_back(row.label + " " + original_.latName);
     }
 }
@@ -68,8 +90,12 @@ void TaxonMove::readCandidates(const std::string& filter) {
     db::Fish& t = *ctx_.doc.taxa;
     t.setFilter(filter);
     t.requery();
-    for (; !t.isEOF(); t.moveNext())
-        if (t.m_Cod != original_.cod) candidates_.push_back(taxonOf(t));
+    for (; !t.isEOF(); t.moveNext()) {
+        if (t.m_Cod == original_.cod) continue;
+        // A move stays inside the class: no other class root, no taxon of another class.
+        bool inClass = t.m_Classific == kClassLevel ? t.m_Cod == original_.classCode : t.m_Class == original_.classCode;
+        if (inClass) candidates_.push_back(taxonOf(t));
+    }
 }
 
 // The parent and its siblings.
@@ -123,7 +149,7 @@ void TaxonMove::store(std::int32_t classific, std::int32_t ofCod) {
 }
 
 void TaxonMove::chooseLevel(int index) {
-    if (index < 0 || index >= static_cast<int>(levels_.size())) return;
+    if (index < 0 || index >= static_cast<int>(levels_.size()) || index == levelIndex_) return;
     levelIndex_ = index;
     level_ = levels_[static_cast<std::size_t>(index)];
     store(level_ + (isSynonym(stored_.classific) ? kSynonymOffset : 0), stored_.ofCod);

@@ -19,7 +19,8 @@ public:
     // The taxon as it is stored now.
     const Taxon& taxon() const { return stored_; }
 
-    // The levels the parent's row reaches, as row label + " " + Lat_name.
+    // The levels the parent's row reaches between the parent's level and its
+    // children's, as row label + " " + Lat_name; the stored level selected.
     const std::vector<std::string>& levelTexts() const { return levelTexts_; }
     int levelIndex() const { return levelIndex_; }
     void chooseLevel(int index);
@@ -48,6 +49,7 @@ private:
         std::string text;
     };
     void fillLevels();
+    std::int32_t childrenTopLevel() const;
     void fillBelongs();
     void fillOpeningCandidates();
     void fillCandidates();

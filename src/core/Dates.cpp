@@ -1,6 +1,7 @@
 #include "core/Dates.h"
 
 #include <cstdio>
+#include <string>
 
 namespace core {
 
@@ -50,12 +51,38 @@ std::string formatDate(std::time_t t, const char* format) {
     return std::string(buf, n);
 }
 
+namespace {
+
+// Digits after optional blanks; false for none or more than a date can hold.
+bool readPart(const std::string& text, std::size_t& pos, unsigned& value) {
+    while (pos < text.size() && text[pos] == ' ') ++pos;
+    std::size_t start = pos;
+    value = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        if (pos - start >= 6) return false;
+        value = value * 10 + static_cast<unsigned>(text[pos] - '0');
+        ++pos;
+    }
+    return pos > start;
+}
+
+unsigned daysInMonth(unsigned month, unsigned year) {
+    static const unsigned days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+}  // namespace
+
 bool readDate(const std::string& text, DayMonthYear& out) {
     DayMonthYear d;
-    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
-    if (std::sscanf(text.c_str(), "%u.%u.%u", &d.day, &d.month, &d.year) != 3) return false;
-    if (d.day < 1 || d.day > 31 || d.month < 1 || d.month > 12 || d.year < 1971 || d.year > 2030)
-        return false;
+    std::size_t pos = 0;
+    if (!readPart(text, pos, d.day) || pos >= text.size() || text[pos++] != '.') return false;
+    if (!readPart(text, pos, d.month) || pos >= text.size() || text[pos++] != '.') return false;
+    if (!readPart(text, pos, d.year)) return false;
+    if (text.find_first_not_of(' ', pos) != std::string::npos) return false;
+    if (d.month < 1 || d.month > 12 || d.year < kFirstYear || d.year > kLastYear) return false;
+    if (d.day < 1 || d.day > daysInMonth(d.month, d.year)) return false;
     out = d;
     return true;
 }

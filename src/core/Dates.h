@@ -32,7 +32,15 @@ struct DayMonthYear {
     unsigned day = 0, month = 0, year = 0;
 };
 
-// Reads "%u.%u.%u" with day 1-31, month 1-12 and year 1971-2030.
+inline constexpr unsigned kFirstYear = 1971;
+inline constexpr unsigned kLastYear = 2030;
+// The refusal of a date that does not read, naming the years allowed.
+inline constexpr const char* kDateMessage =
+    "Inadmissible value!\nPlease set date in DD.MM.YYYY format!\nYears from 1971 to 2030 are allowed.";
+
+// Reads day.month.year (blanks around the numbers allowed): a real day of
+// the month, month 1-12 and year kFirstYear-kLastYear. Numbers too long to
+// hold and text after the year are refused.
 bool readDate(const std::string& text, DayMonthYear& out);
 
 // The period field's rule: exactly 10 characters and a valid date.

@@ -4,6 +4,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <algorithm>
+#include <climits>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -100,18 +103,17 @@ bool Settings::takeBalanceFrom(const std::string& text) {
 }
 
 int convertToUsdCents(int amount, int currency, int rurRate, int uahRate) {
-    long long value = amount;
-    if (currency == RUR || currency == UAH) {
-        long long rate = currency == RUR ? rurRate : uahRate;
-        if (rate == 0) return 0;
-        value = value * 1000 / rate;  // 64-bit: large amounts must not wrap
-    }
+    // Dollars and euros are typed in cents already; only foreign hundredths go through a rate.
+    if (currency != RUR && currency != UAH) return amount;
+    long long rate = currency == RUR ? rurRate : uahRate;
+    if (rate == 0) return 0;
+    long long value = static_cast<long long>(amount) * 1000 / rate;  // 64-bit: large amounts must not wrap
     long long result = value / 10;
     long long rest = value % 10;
     // Half away from zero, so a refund rounds like the payment it undoes.
     if (rest > 4) ++result;
     if (rest < -4) --result;
-    return static_cast<int>(result);
+    return static_cast<int>(std::clamp<long long>(result, INT_MIN, INT_MAX));
 }
 
 }  // namespace core

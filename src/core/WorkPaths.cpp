@@ -2,9 +2,23 @@
 
 #include <QString>
 
+#include "platform/Codec.h"
+
 namespace core {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A letter of the Windows-1251 page: ASCII, Cyrillic with Ґ and Ў, µ and the like.
+bool isAnsiLetter(QChar ch) {
+    if (!ch.isLetter()) return false;
+    if (ch.unicode() < 0x80) return true;
+    std::string byte = platform::utf8ToCp1251(QString(ch).toStdString(), platform::Unmappable::QuestionMark);
+    return byte.size() == 1 && byte != "?";
+}
+
+}  // namespace
 
 std::string classDirectoryName(const std::string& latinName) {
     QString in = QString::fromStdString(latinName);
@@ -12,9 +26,8 @@ std::string classDirectoryName(const std::string& latinName) {
     out.reserve(in.size());
     for (QChar ch : in) {
         ushort u = ch.unicode();
-        bool ascii = u < 0x80 && (ch.isLetterOrNumber() || u == ' ' || u == '_');
-        bool cyrillic = u >= 0x0400 && u <= 0x045F && ch.isLetter();  // letters of the 1251 page
-        out += ascii || cyrillic ? ch : QChar('_');
+        bool kept = (u < 0x80 && (ch.isDigit() || u == ' ' || u == '_')) || isAnsiLetter(ch);
+        out += kept ? ch : QChar('_');
     }
     return out.toStdString();
 }

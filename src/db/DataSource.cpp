@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "DataDir.h"
+#include "db/SchemaUpgrade.h"
 #include "db/StarterCatalogueHook.h"
 
 namespace db {
@@ -92,6 +93,7 @@ void connect(Connection& c, const DataSourceChoice& source) {
     try {
         if (source.embedded && !fs::exists(source.file)) createEmbeddedDatabase(source.file);
         c.open(source.connectionString);
+        if (source.embedded) upgradeEmbeddedSchema(c);
     } catch (const std::exception& e) {
         throw DbError("Cannot connect to the data source " + source.name + ":\n" + e.what());
     }

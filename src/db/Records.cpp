@@ -28,8 +28,8 @@ My_Fish::My_Fish(Connection& c) : Recordset(c, "My fishes", true) {
     bind("Date_sale", m_Date_sale);
     bind("Died", m_Died, ColType::Int);
     bind("Gifted", m_Gifted, ColType::Int);
-    bind("Income", m_Income, ColType::Int);
-    bind("Outgo", m_Outgo, ColType::Int);
+    bind("Income", m_Income, ColType::Long);
+    bind("Outgo", m_Outgo, ColType::Long);
     bind("Saled", m_Saled, ColType::Int);
     bind("Forsale", m_Forsale);
     bind("Price", m_Price, ColType::Long);

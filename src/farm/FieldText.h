@@ -7,9 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "core/Dates.h"
+
 namespace farm {
 
-inline constexpr const char* kDateMessage = "Inadmissible value!\nPlease set date in DD.MM.YYYY format!";
+inline constexpr const char* kDateMessage = core::kDateMessage;
 
 // Largest values of the 16-bit and 32-bit count and money columns.
 inline constexpr int kSmallMax = 32767;

@@ -20,17 +20,35 @@ private:
     iconv_t cd_;
 };
 
-// Decodes the UTF-8 sequence at s[i]; returns its length (1 for a stray byte).
-std::size_t decodeUtf8(const std::string& s, std::size_t i, unsigned& cp) {
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Decodes the UTF-8 sequence at s[i] and returns how many bytes it takes.
+// A malformed sequence (stray or overlong lead, missing or wrong
+// continuation, surrogate, beyond U+10FFFF) sets valid to false and takes
+// only the bytes that started it, so the text after it is read as it is.
+std::size_t decodeUtf8(const std::string& s, std::size_t i, unsigned& cp, bool& valid) {
     unsigned char c = static_cast<unsigned char>(s[i]);
-    std::size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    if (i + len > s.size()) len = 1;
-    if (len == 1) {
-        cp = c;
+    valid = true;
+    cp = c;
+    if (c < 0x80) return 1;
+    std::size_t need = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+    if (need == 0) {
+        valid = false;
         return 1;
     }
-    cp = c & (0x7F >> len);
-    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    // The second byte's range also excludes overlong forms, surrogates and code points past U+10FFFF.
+    unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    cp = c & (0x7F >> (need + 1));
+    std::size_t len = 1;
+    while (len <= need && i + len < s.size()) {
+        unsigned char b = static_cast<unsigned char>(s[i + len]);
+        bool fits = len == 1 ? b >= low && b <= high : isContinuation(b);
+        if (!fits) break;
+        cp = (cp << 6) | (b & 0x3F);
+        ++len;
+    }
+    if (len <= need) valid = false;
     return len;
 }
 
@@ -49,7 +67,13 @@ std::string utf8ToCp1251(const std::string& utf8, Unmappable mode) {
             continue;
         }
         unsigned cp = 0;
-        std::size_t len = decodeUtf8(utf8, i, cp);
+        bool valid = true;
+        std::size_t len = decodeUtf8(utf8, i, cp, valid);
+        if (!valid) {
+            out += mode == Unmappable::CharacterReference ? "&#65533;" : "?";
+            i += len;
+            continue;
+        }
         char in[4];
         for (std::size_t k = 0; k < len; ++k) in[k] = utf8[i + k];
         char* inp = in;

@@ -31,6 +31,7 @@ private slots:
     void synonymOfMakesTheTaxonASynonymOnOk();
     void cancelRestoresLevelAndParent();
     void allListsEveryTaxonOfTheLevel();
+    void underAHiddenLevelNothingIsWrittenUntilAChoice();
 };
 
 void TOdialWindow::synonymOfMakesTheTaxonASynonymOnOk() {
@@ -99,6 +100,26 @@ void TOdialWindow::allListsEveryTaxonOfTheLevel() {
     QTest::keyClick(d.all(), Qt::Key_Space);
     QCOMPARE(texts(d.names()), (QStringList{"Hyphessobrycon", "Paracheirodon"}));
     QCOMPARE(d.names()->currentRow(), 1);
+}
+
+void TOdialWindow::underAHiddenLevelNothingIsWrittenUntilAChoice() {
+    editingtest::EditingWorld w;
+    std::int32_t superfamily = testtaxa::addTaxon(w.doc, "Characoidea", 8192, w.tetras.order);  // hidden in Pisces
+    std::int32_t lebias = testtaxa::addTaxon(w.doc, "Lebiasinidae", 4096, superfamily);
+    testtaxa::addTaxon(w.doc, "Nannostomus", 512, lebias);
+    CatalogueModel m(w.doc, 14, 0);
+    m.show(lebias);
+    TaxonMove move(w.ctx, m, *findTaxon(w.doc, lebias));
+    TOdial d(move, w.prompter);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QCOMPARE(texts(d.levels()), QStringList{"Family Lebiasinidae"});
+    QCOMPARE(d.levels()->currentRow(), 0);
+    clickRow(d.levels(), 0);
+    QCOMPARE(w.scalar("SELECT Classific FROM Reedmere WHERE Cod=" + std::to_string(lebias)), std::string("4096"));
+    modaltest::clickButton(&d, QDialogButtonBox::Ok);
+    QCOMPARE(w.scalar("SELECT Classific || ' ' || Of_cod FROM Reedmere WHERE Cod=" + std::to_string(lebias)),
+             "4096 " + std::to_string(superfamily));
 }
 
 QTEST_MAIN(TOdialWindow)

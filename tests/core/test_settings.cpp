@@ -114,10 +114,12 @@ TEST(Settings, PeriodFieldTakesOnlyTenCharacterValidDates) {
     EXPECT_EQ(s.Balance_from, "09.07.2007");
 }
 
-TEST(Currency, DollarAndEuroAmountsAreRoundedTenths) {
-    EXPECT_EQ(core::convertToUsdCents(1234, core::USD, 3000, 537), 123);
-    EXPECT_EQ(core::convertToUsdCents(1235, core::USD, 3000, 537), 124);
-    EXPECT_EQ(core::convertToUsdCents(1239, core::Euro, 3000, 537), 124);
+TEST(Currency, DollarAndEuroAmountsStayAsTyped) {
+    // Typed in cents already: 40.00 stays 4000 however often "$" is pressed.
+    EXPECT_EQ(core::convertToUsdCents(4000, core::USD, 3000, 537), 4000);
+    EXPECT_EQ(core::convertToUsdCents(core::convertToUsdCents(4000, core::USD, 3000, 537), core::USD, 3000, 537), 4000);
+    EXPECT_EQ(core::convertToUsdCents(1239, core::Euro, 3000, 537), 1239);
+    EXPECT_EQ(core::convertToUsdCents(-1235, core::USD, 3000, 537), -1235);
     EXPECT_EQ(core::convertToUsdCents(0, core::USD, 3000, 537), 0);
 }
 
@@ -134,8 +136,7 @@ TEST(Currency, RoublesAndHryvniasGoThroughTheirRates) {
 }
 
 TEST(Currency, NegativeAmountsRoundLikeTheirPositiveTwins) {
-    EXPECT_EQ(core::convertToUsdCents(-1235, core::USD, 3000, 537), -124);
-    EXPECT_EQ(core::convertToUsdCents(-1234, core::USD, 3000, 537), -123);
+    EXPECT_EQ(core::convertToUsdCents(-1000, core::RUR, 3000, 537), -33);
     EXPECT_EQ(core::convertToUsdCents(-2000, core::RUR, 3000, 537), -67);
     EXPECT_EQ(core::convertToUsdCents(-537, core::UAH, 3000, 537), -100);
 }
@@ -144,4 +145,5 @@ TEST(Currency, LargeAmountsDoNotWrap) {
     // 3,000,000.00 roubles is 100,000.00 dollars; amount*1000 exceeds 32 bits.
     EXPECT_EQ(core::convertToUsdCents(300000000, core::RUR, 3000, 537), 10000000);
     EXPECT_EQ(core::convertToUsdCents(100, core::RUR, 0, 537), 0);  // a zero rate converts nothing
+    EXPECT_EQ(core::convertToUsdCents(2147483647, core::RUR, 1, 537), 2147483647);  // saturates, never wraps
 }

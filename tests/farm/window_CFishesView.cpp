@@ -81,6 +81,17 @@ private slots:
         QCOMPARE(total(IDC_LARVAS_COUNT), QString(""));
     }
 
+    void aLargeNegativeBalanceShowsWhole() {
+        world_->exec("INSERT INTO Sent (Type,Count,Date,Comment,Price) VALUES (1,1," + farmtest::stamp("2026-03-11") +
+                     ",'pond',14818504)");
+        open();
+        auto* field = qobject_cast<QLineEdit*>(view()->control(IDC_BALANCE_VALUE));
+        QCOMPARE(field->text(), QString("$-148246.54"));
+        QVERIFY(field->width() >= field->fontMetrics().horizontalAdvance(field->text()) + 8);
+        frame_->resize(frame_->width() + 10, frame_->height());  // a new layout keeps it whole
+        QVERIFY(field->width() >= field->fontMetrics().horizontalAdvance(field->text()) + 8);
+    }
+
     void viewSwitchesAndPeriodRefill() {
         open();
         frame_->command(ID_VIEW_OTHER)->trigger();

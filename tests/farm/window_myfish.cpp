@@ -161,10 +161,11 @@ private slots:
         QCOMPARE(w.lotColumn(late, "Income"), std::string("100"));
         QCOMPARE(edit(d.get(), "income")->text(), QString("100"));
         type(edit(d.get(), "outgo"), "4o");
-        QCOMPARE(w.lotColumn(late, "Outgo"), std::string("4"));
-        QCOMPARE(w.prompter.lastText(), farm::numberMessage(farm::kSmallMax));
+        QCOMPARE(w.lotColumn(late, "Outgo"), std::string("0"));
+        QCOMPARE(edit(d.get(), "outgo")->text(), QString("0"));
+        QCOMPARE(w.prompter.lastText(), farm::numberMessage(farm::kLongMax));
         type(edit(d.get(), "outgo"), "40000");
-        QCOMPARE(w.lotColumn(late, "Outgo"), std::string("4000"));
+        QCOMPARE(w.lotColumn(late, "Outgo"), std::string("40000"));
 
         type(edit(d.get(), "diedDate"), "02.03.2026");
         QCOMPARE(w.lotColumn(late, "Date_dye"), std::string("2026-03-02 00:00:00.000"));

@@ -64,6 +64,19 @@ bool isMoneyTotal(int control) {
     return control == IDC_BALANCE_VALUE || control == IDC_SUMMARY_VALUE;
 }
 
+// A money total shows whole, sign and all: a field too narrow for its amount
+// grows away from its caption.
+void fitMoneyTotal(QWidget* w, int control) {
+    auto* field = qobject_cast<QLineEdit*>(w);
+    if (!field || !isMoneyTotal(control)) return;
+    const int needed = field->fontMetrics().horizontalAdvance(field->text()) + 16;  // frame and text margins
+    if (field->width() >= needed) return;
+    QRect r = field->geometry();
+    if (control == IDC_SUMMARY_VALUE) r.setLeft(r.right() + 1 - needed);
+    else r.setWidth(needed);
+    field->setGeometry(r);
+}
+
 bool isList(int control) { return control >= IDC_DATE_LIST && control <= IDC_PRICE_LIST; }
 
 bool isButton(int control) {
@@ -185,7 +198,10 @@ void CFishesView::resizeEvent(QResizeEvent* e) {
 void CFishesView::placeControls() {
     const int w = width(), h = height();
     for (int number : panelControls())
-        if (!isList(number)) controls_[number]->setGeometry(toRect(panelPlace(number, w, h)));
+        if (!isList(number)) {
+            controls_[number]->setGeometry(toRect(panelPlace(number, w, h)));
+            fitMoneyTotal(controls_[number], number);
+        }
     PanelRect first = panelPlace(IDC_DATE_LIST, w, h);
     PanelRect last = panelPlace(IDC_PRICE_LIST, w, h);
     table_->setGeometry(first.left, first.top, last.left + last.width - first.left, first.height);
@@ -281,7 +297,10 @@ int CFishesView::selectedRow() const {
 }
 
 void CFishesView::setTotal(int control, const std::string& text) {
-    if (auto* field = qobject_cast<QLineEdit*>(this->control(control))) field->setText(QString::fromStdString(text));
+    if (auto* field = qobject_cast<QLineEdit*>(this->control(control))) {
+        field->setText(QString::fromStdString(text));
+        fitMoneyTotal(field, control);
+    }
 }
 
 std::string CFishesView::fromDate() const { return fromDate_->text().toStdString(); }

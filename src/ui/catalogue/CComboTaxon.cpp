@@ -32,6 +32,9 @@ bool CComboTaxon::eventFilter(QObject* watched, QEvent* event) {
         emit focused();
     if (event->type() != QEvent::KeyPress) return CompletingCombo::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // Text keys typed into the name act on the name, not on the taxon.
+    const bool textKey = key->key() == Qt::Key_Delete || key->key() == Qt::Key_Insert;
+    if (textKey && watched == lineEdit() && typing()) return CompletingCombo::eventFilter(watched, event);
     for (const CatalogueCommand& c : catalogueCommands()) {
         if (c.key == 0 || key->key() != c.key || key->modifiers() != Qt::NoModifier) continue;
         if (active_.count(c.id)) emit command(c.id);

@@ -22,7 +22,7 @@ CPropPlant::CPropPlant(db::CFishesDoc& doc, core::Settings& settings, platform::
     info_ = new SpecPlant(doc, prompter, taxon, pages_);
     description_ = new Descript(doc, prompter, taxon, settings.Default_language, pages_);
     pictures_ = new CPictPlant(doc, env_, taxon, pages_);
-    stair_ = new CStair(doc, prompter, taxon, settings.Default_language, pages_);
+    stair_ = new CStair(doc, prompter, taxon, settings.Default_language, pages_, CStair::Card::Plant);
     pages_->addTab(info_, QStringLiteral("Info"));
     pages_->addTab(description_, QStringLiteral("Description"));
     pages_->addTab(pictures_, QStringLiteral("Pictures"));

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/CatalogueText.h"
+#include "catalogue/PlantCard.h"
 #include "ui/catalogue/SpecFish.h"
 
 using namespace catalogue;
@@ -37,10 +38,22 @@ QString openingCaption(Packed which, int k, const std::string& value) {
 
 }  // namespace
 
-CStair::CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t taxon, int language, QWidget* parent)
-    : QWidget(parent), doc_(doc), prompter_(prompter), taxon_(taxon), language_(language) {
+CStair::CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t taxon, int language, QWidget* parent,
+               Card card)
+    : QWidget(parent), doc_(doc), prompter_(prompter), taxon_(taxon), language_(language), card_(card) {
     auto* layout = new QGridLayout(this);
+    if (card == Card::Plant) buildPlant(layout);
+    else buildAnimal(layout);
+    copy_ = new QPushButton(QStringLiteral("Make all checked properties common for all subtaxomony"), this);
+    status_ = new QLabel(this);
+    layout->addWidget(copy_, 3, 0, 1, 2);
+    layout->addWidget(status_, 4, 0, 1, 2);
+    connect(copy_, &QPushButton::clicked, this, &CStair::copyDown);
+}
 
+void CStair::buildAnimal(QGridLayout* layout) {
+    db::CFishesDoc& doc = doc_;
+    const std::int32_t taxon = taxon_;
     auto* habitatHost = new QWidget(this);
     auto* hl = new QVBoxLayout(habitatHost);
     hl->setContentsMargins(0, 0, 0, 0);
@@ -52,7 +65,6 @@ CStair::CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t t
     for (const std::string& n : cardHabitats(doc, taxon)) names << q(n);
     setHabitats(names);
     layout->addWidget(habitatHost, 0, 0);
-
     std::vector<std::string> keep = readSubFields(doc, taxon, Packed::Keep);
     std::vector<std::string> spawn = readSubFields(doc, taxon, Packed::Spawn);
     openCard(doc, taxon);
@@ -90,11 +102,61 @@ CStair::CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t t
     add(others, "members", "Members");
     layout->addWidget(others, 2, 1);
 
-    copy_ = new QPushButton(QStringLiteral("Make all checked properties common for all subtaxomony"), this);
-    status_ = new QLabel(this);
-    layout->addWidget(copy_, 3, 0, 1, 2);
-    layout->addWidget(status_, 4, 0, 1, 2);
-    connect(copy_, &QPushButton::clicked, this, &CStair::copyDown);
+}
+
+void CStair::buildPlant(QGridLayout* layout) {
+    auto* habitatHost = new QWidget(this);
+    auto* hl = new QVBoxLayout(habitatHost);
+    hl->setContentsMargins(0, 0, 0, 0);
+    add(habitatHost, "habitat", "Natural habitat");
+    habitats_ = new QListWidget(habitatHost);
+    habitats_->setMaximumHeight(80);
+    hl->addWidget(habitats_);
+    QStringList names;
+    for (const std::string& n : plantHabitats(doc_, taxon_)) names << q(n);
+    setHabitats(names);
+    layout->addWidget(habitatHost, 0, 0);
+
+    openPlantCard(doc_, taxon_);
+    const db::Plants& c = *doc_.plantCards;
+    std::vector<std::string> keep = unpack(c.m_Keep_cond, kPlantKeepFields);
+    static const char* const keepLabels[kPlantKeepFields] = {"t = ",         "pH = ",        "dGh = ",
+                                                             "dKh = ",       "Humidity = ",  "Lighting = ",
+                                                             "Saltiness = ", "Seeds = ",     "Reproduction: "};
+    keepGroup_ = group("Keep conditions");
+    for (int k = 0; k < kPlantKeepFields; ++k) {
+        QString value = q(keep[static_cast<std::size_t>(k)]);
+        if (k == kPlantMethods) {
+            QStringList methods;
+            std::vector<bool> on = checkedMethods(keep[static_cast<std::size_t>(k)]);
+            for (std::size_t m = 0; m < on.size() && m < plantMethods().size(); ++m)
+                if (on[m]) methods << q(plantMethods()[m]);
+            value = methods.join(", ");
+        }
+        add(keepGroup_, "plantKeep" + QString::number(k), keepLabels[k] + value);
+    }
+    layout->addWidget(keepGroup_, 1, 0);
+
+    auto* growth = new QWidget(this);
+    new QVBoxLayout(growth);
+    add(growth, "substrat", "Substrat: " + q(c.m_Substrat));
+    add(growth, "season", "Season = " + QString::number(c.m_Season));
+    add(growth, "flowTerm", "Flowering term = " + QString::number(c.m_Flow_term));
+    add(growth, "seedTerm", "Seeds term = " + QString::number(c.m_Seed_term));
+    add(growth, "seedPercent", "Seeds germination = " + QString::number(c.m_Seed_perc));
+    layout->addWidget(growth, 0, 1, 2, 1);
+
+    auto* others = new QWidget(this);
+    new QVBoxLayout(others);
+    add(others, "description", "Description");
+    add(others, "height", "Height = " + q(c.m_Height));
+    add(others, "diameter", "Diameter = " + q(c.m_Diameter));
+    add(others, "flowerSize", "Flower size = " + q(c.m_Fl_size));
+    add(others, "seedSize", "Seed size = " + q(c.m_Seed_size));
+    add(others, "sproutSize", "Sprout size = " + q(c.m_Spr_size));
+    add(others, "root", "Root: " + q(c.m_Root));
+    add(others, "links", "Links");
+    layout->addWidget(others, 2, 0, 1, 2);
 }
 
 QGroupBox* CStair::group(const QString& title) {
@@ -134,14 +196,14 @@ bool CStair::checked(const QString& property) const {
 StairChoice CStair::choice() const {
     StairChoice ch;
     ch.habitat = checked("habitat");
-    ch.keepGroup = keepGroup_->isChecked();
+    ch.keepGroup = keepGroup_ && keepGroup_->isChecked();
     ch.forage = checked("forage");
     for (int k = 0; k < kKeepFields; ++k) ch.keep[static_cast<std::size_t>(k)] = checked(packedProperty(Packed::Keep, k));
-    ch.spawnGroup = spawnGroup_->isChecked();
+    ch.spawnGroup = spawnGroup_ && spawnGroup_->isChecked();
     ch.forageFr = checked("forageFr");
     for (int k = 0; k < kSpawnFields; ++k)
         ch.spawn[static_cast<std::size_t>(k)] = checked(packedProperty(Packed::Spawn, k));
-    ch.posterityGroup = posterityGroup_->isChecked();
+    ch.posterityGroup = posterityGroup_ && posterityGroup_->isChecked();
     ch.eggQuantity = checked("eggQuantity");
     ch.eggSize = checked("eggSize");
     ch.eggTerm = checked("eggTerm");
@@ -156,12 +218,34 @@ StairChoice CStair::choice() const {
     return ch;
 }
 
+PlantStairChoice CStair::plantChoice() const {
+    PlantStairChoice ch;
+    ch.habitat = checked("habitat");
+    ch.keepGroup = keepGroup_ && keepGroup_->isChecked();
+    for (int k = 0; k < kPlantKeepFields; ++k) ch.keep[static_cast<std::size_t>(k)] = checked("plantKeep" + QString::number(k));
+    ch.substrat = checked("substrat");
+    ch.season = checked("season");
+    ch.flowTerm = checked("flowTerm");
+    ch.seedTerm = checked("seedTerm");
+    ch.seedPercent = checked("seedPercent");
+    ch.height = checked("height");
+    ch.diameter = checked("diameter");
+    ch.flowerSize = checked("flowerSize");
+    ch.seedSize = checked("seedSize");
+    ch.sproutSize = checked("sproutSize");
+    ch.root = checked("root");
+    ch.description = checked("description");
+    ch.links = checked("links");
+    return ch;
+}
+
 void CStair::copyDown() {
     bool copied = false;
     {
         ui::WaitCursor wait;
         db::showingDbErrors(prompter_, [&] {
-            catalogue::copyDown(doc_, taxon_, choice(), language_);
+            if (card_ == Card::Plant) catalogue::copyPlantDown(doc_, taxon_, plantChoice(), language_);
+            else catalogue::copyDown(doc_, taxon_, choice(), language_);
             copied = true;
         });
     }

@@ -1,6 +1,7 @@
 // The property stair page: one check box per card property, captioned
 // with its value, and the button that copies the checked ones down the
-// whole subtree.
+// whole subtree. An animal's page works on animal cards, a plant's on
+// plant cards.
 #pragma once
 
 #include <QWidget>
@@ -18,8 +19,9 @@ class QPushButton;
 class CStair : public QWidget {
     Q_OBJECT
 public:
+    enum class Card { Animal, Plant };
     CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t taxon, int language,
-           QWidget* parent = nullptr);
+           QWidget* parent = nullptr, Card card = Card::Animal);
 
     // The check box of a property ("habitat", "forage", "keep0" ... as the Info page names them).
     QCheckBox* box(const QString& property) const;
@@ -30,12 +32,15 @@ public:
     QPushButton* copyButton() const { return copy_; }
     QLabel* status() const { return status_; }
     catalogue::StairChoice choice() const;
+    catalogue::PlantStairChoice plantChoice() const;
 
 public slots:
     void setCaption(const QString& property, const QString& caption);
     void setHabitats(const QStringList& names);
 
 private:
+    void buildAnimal(class QGridLayout* layout);
+    void buildPlant(class QGridLayout* layout);
     QCheckBox* add(QWidget* host, const QString& property, const QString& caption);
     QGroupBox* group(const QString& title);
     void copyDown();
@@ -45,8 +50,9 @@ private:
     platform::Prompter& prompter_;
     std::int32_t taxon_;
     int language_;
+    Card card_;
     std::map<QString, QCheckBox*> boxes_;
-    QGroupBox *keepGroup_, *spawnGroup_, *posterityGroup_;
+    QGroupBox *keepGroup_ = nullptr, *spawnGroup_ = nullptr, *posterityGroup_ = nullptr;
     QListWidget* habitats_;
     QPushButton* copy_;
     QLabel* status_;

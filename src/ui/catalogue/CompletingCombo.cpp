@@ -18,6 +18,11 @@ bool CompletingCombo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
         erasing_ = key == Qt::Key_Backspace || key == Qt::Key_Delete;
+        // Enter ends the typing here; it must not reach the dialog's default button.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && typing()) {
+            chooseTyped();
+            return true;
+        }
     }
     return QComboBox::eventFilter(watched, event);
 }
@@ -28,6 +33,22 @@ void CompletingCombo::setEntries(const QStringList& entries) {
 }
 
 QStringList CompletingCombo::entries() const { return model_->stringList(); }
+
+bool CompletingCombo::typing() const {
+    QLineEdit* edit = lineEdit();
+    return edit->hasSelectedText() || edit->text() != itemText(currentIndex());
+}
+
+void CompletingCombo::chooseTyped() {
+    const QString text = lineEdit()->text();
+    const QStringList& list = model_->stringList();
+    for (int i = 0; i < list.size(); ++i) {
+        if (list[i].compare(text, Qt::CaseInsensitive) != 0) continue;
+        setCurrentIndex(i);
+        emit activated(i);
+        return;
+    }
+}
 
 void CompletingCombo::complete(const QString& typed) {
     // Erasing must not complete again, or Backspace could never shorten the text.

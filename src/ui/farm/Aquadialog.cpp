@@ -169,7 +169,7 @@ void Aquadialog::bindTankFields() {
                                               std::to_string(farm::kSmallMax) + " liters!";
                                    return farm::numberMessage(farm::kSmallMax);
                                },
-                               nullptr});
+                               nullptr, [this, d] { return std::to_string(tanks_.tank().*d.column); }});
     }
     binder_->bindText(name_, active, [this] { return tanks_.tank().m_Other; },
                       [this](const std::string& name) {

@@ -1,5 +1,8 @@
 #include "ui/farm/DialogParts.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,5 +21,16 @@ QLineEdit* field(QWidget* parent, const char* name, bool readOnly) {
     e->setReadOnly(readOnly);
     return e;
 }
+
+namespace {
+// Room of the title bar's icon and its three buttons beside the text.
+constexpr int kTitleBarButtons = 140;
+}  // namespace
+
+int titleWidth(const QWidget* dialog) {
+    return QFontMetrics(dialog->font()).horizontalAdvance(dialog->windowTitle()) + kTitleBarButtons;
+}
+
+void fitTitle(QWidget* dialog) { dialog->setMinimumWidth(std::max(dialog->minimumWidth(), titleWidth(dialog))); }
 
 }  // namespace farm::parts

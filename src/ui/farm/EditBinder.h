@@ -1,7 +1,9 @@
 // Ties the farm dialogs' line edits to their columns: a text is written as
-// soon as it is typed when it is valid and differs from the column; leaving
-// a field whose text was refused shows why and returns the focus. Database
-// errors of a handler are shown instead of ending the program.
+// soon as it reads as a valid value that differs from the column, and the
+// field being typed in is never rewritten under the cursor. Leaving a field
+// whose text does not read shows why, writes back the value the row held
+// when the typing began and returns the focus. Database errors of a handler
+// are shown instead of ending the program.
 #pragma once
 
 #include <QObject>
@@ -23,6 +25,7 @@ public:
         std::function<bool(const std::string&)> take;    // writes a valid new text; false refuses it
         std::function<std::string(const std::string&)> why;  // the refusal's message
         std::function<void()> refused;                   // after the message (may be empty)
+        std::function<std::string()> stored;             // the row's value as the field shows it (may be empty)
     };
 
     EditBinder(QObject* parent, platform::Prompter& prompter) : QObject(parent), prompter_(prompter) {}

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "farm/FieldText.h"
+#include "ui/farm/DialogParts.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
 
 Fishins::Fishins(QWidget* parent, const std::string& title, const farm::Counts& holds, platform::Prompter& prompter)
     : QDialog(parent), prompter_(prompter) {
-    setWindowTitle("Separation");
+    setWindowTitle(QString::fromStdString(title));
     const char* names[3] = {"Fries", "Males", "Females"};
     const char* keys[3] = {"fries", "males", "females"};
     const int counts[3] = {holds.fries, holds.males, holds.females};
@@ -70,6 +71,7 @@ Fishins::Fishins(QWidget* parent, const std::string& title, const farm::Counts& 
     connect(all, &QPushButton::clicked, this, &Fishins::moveAll);
     connect(ok, &QPushButton::clicked, this, &Fishins::accept);
     connect(cancel, &QPushButton::clicked, this, &Fishins::reject);
+    farm::parts::fitTitle(this);
 }
 
 void Fishins::step(Column& c, int by) {

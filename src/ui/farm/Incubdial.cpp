@@ -48,7 +48,7 @@ std::optional<int> Incubdial::DialogChoosers::tank(QWidget* parent) {
 }
 
 std::optional<int> Incubdial::DialogChoosers::number(QWidget* parent, const std::string& caption, int proposal) {
-    return Whatdial::ask(parent, caption, proposal, farm::kSmallMax, settings_, prompter_);
+    return Whatdial::ask(parent, caption, proposal, farm::kSmallMax, settings_, prompter_, Whatdial::Kind::Count);
 }
 
 std::optional<int> Incubdial::DialogChoosers::species(QWidget* parent, int start) {
@@ -194,7 +194,8 @@ void Incubdial::bindFields() {
                        }
                        return true;
                    },
-                   [](const std::string&) { return std::string(farm::kDateMessage); }, reselect});
+                   [](const std::string&) { return std::string(farm::kDateMessage); }, reselect,
+                   [this] { return farm::eventDateText(book_.spawning().m_Date_fries); }});
     auto count = [this, active](QLineEdit* edit, std::int32_t db::Incubator::*column,
                                 void (farm::IncubatorBook::*set)(int)) {
         binder_->bindNumber(edit, active, farm::kSmallMax, true, [this, column] { return book_.spawning().*column; },

@@ -297,7 +297,7 @@ void Myfish::bindCounts() {
                                    return farm::readCount(text, farm::kSmallMax) ? countMessage(c.animal)
                                                                                  : farm::numberMessage(farm::kSmallMax);
                                },
-                               nullptr});
+                               nullptr, [this, c] { return farm::countText(book_.lot().*c.column); }});
         connect(c.edit, &QLineEdit::editingFinished, this, [c] {
             if (farm::readCount(c.edit->text().toStdString(), farm::kSmallMax) == 0) c.edit->clear();
         });
@@ -329,8 +329,8 @@ void Myfish::bindFields() {
     number(died_, farm::kSmallMax, &db::My_Fish::m_Died);
     number(gifted_, farm::kSmallMax, &db::My_Fish::m_Gifted);
     number(saled_, farm::kSmallMax, &db::My_Fish::m_Saled);
-    number(income_, farm::kSmallMax, &db::My_Fish::m_Income);
-    number(outgo_, farm::kSmallMax, &db::My_Fish::m_Outgo);
+    number(income_, farm::kLongMax, &db::My_Fish::m_Income);
+    number(outgo_, farm::kLongMax, &db::My_Fish::m_Outgo);
     number(price_, farm::kLongMax, &db::My_Fish::m_Price);
 
     auto text = [&](QLineEdit* edit, std::string db::My_Fish::*column) {
@@ -539,7 +539,7 @@ void Myfish::movement(farm::MoveKind kind) {
     if (moved.sum() == 0 || (split && moved == holds)) return;
     int price = 0;
     if (kind == farm::MoveKind::Sold) {
-        auto confirmed = Whatdial::ask(this, "Fish price (centes)", book_.saleProposal(), farm::kSmallMax, settings_,
+        auto confirmed = Whatdial::ask(this, "Fish price (centes)", book_.saleProposal(), farm::kLongMax, settings_,
                                        prompter_);
         if (!confirmed) return;
         price = *confirmed;

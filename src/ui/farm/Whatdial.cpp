@@ -6,25 +6,31 @@
 #include <QVBoxLayout>
 
 #include "farm/FieldText.h"
+#include "ui/farm/DialogParts.h"
 
 Whatdial::Whatdial(QWidget* parent, const std::string& title, int proposal, int max, const core::Settings& settings,
-                   platform::Prompter& prompter)
+                   platform::Prompter& prompter, Kind kind)
     : QDialog(parent), settings_(settings), prompter_(prompter), max_(max) {
     setWindowTitle(QString::fromStdString(title));
     number_ = new QLineEdit(QString::number(proposal), this);
     number_->setObjectName("number");
-    auto* dollar = new QPushButton("$", this);
-    dollar->setObjectName("dollar");
-    dollar->setFixedWidth(28);
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("ok");
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("cancel");
-    for (QPushButton* b : {dollar, ok, cancel}) b->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    ok->setDefault(true);  // Enter in the number field accepts it
 
     auto* field = new QHBoxLayout;
     field->addWidget(number_);
-    field->addWidget(dollar);
+    if (kind == Kind::Money) {
+        auto* dollar = new QPushButton("$", this);
+        dollar->setObjectName("dollar");
+        dollar->setFixedWidth(28);
+        dollar->setAutoDefault(false);
+        field->addWidget(dollar);
+        connect(dollar, &QPushButton::clicked, this, &Whatdial::convert);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -33,10 +39,10 @@ Whatdial::Whatdial(QWidget* parent, const std::string& title, int proposal, int 
     layout->addLayout(field);
     layout->addLayout(buttons);
 
-    connect(dollar, &QPushButton::clicked, this, &Whatdial::convert);
     connect(ok, &QPushButton::clicked, this, &Whatdial::accept);
     connect(cancel, &QPushButton::clicked, this, &Whatdial::reject);
     number_->selectAll();
+    farm::parts::fitTitle(this);
 }
 
 void Whatdial::convert() {
@@ -61,8 +67,8 @@ void Whatdial::accept() {
 }
 
 std::optional<int> Whatdial::ask(QWidget* parent, const std::string& title, int proposal, int max,
-                                 const core::Settings& settings, platform::Prompter& prompter) {
-    Whatdial dialog(parent, title, proposal, max, settings, prompter);
+                                 const core::Settings& settings, platform::Prompter& prompter, Kind kind) {
+    Whatdial dialog(parent, title, proposal, max, settings, prompter, kind);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.value();
 }
