@@ -47,6 +47,7 @@ const IntKey kIntKeys[] = {
     {"Active_page", &Settings::Active_page},
     {"RUR_rate", &Settings::RUR_rate},
     {"UAH_rate", &Settings::UAH_rate},
+    {"Breeder_number", &Settings::Breeder_number},
 };
 
 const TextKey kTextKeys[] = {

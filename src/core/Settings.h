@@ -34,6 +34,7 @@ struct Settings {
     int Active_page = 0;
     int RUR_rate = 3000;
     int UAH_rate = 537;
+    int Breeder_number = 1;  // names the farm's bulletin file in the association
 
     std::string Archiv_fish_from = "quarter";
     std::string Archiv_incubator_from = "quarter";

@@ -11,16 +11,20 @@ ReportContext reportContext(db::CFishesDoc& doc, const core::Settings& settings,
     return c;
 }
 
-bool writeAndShow(Report& report, const site::SiteEnv& env, const ItemLog& item) {
-    const ItemLog ignore = [](const std::string&) {};
-    const std::filesystem::path page = env.path(report.output());
+bool Report::produce(const site::SiteEnv& env, const ItemLog& item) {
+    const std::filesystem::path page = env.path(output());
     // A work directory chosen after start-up may lack the folder.
     std::error_code ec;
     std::filesystem::create_directories(page.parent_path(), ec);
-    bool written = site::writePage(env, page, report.pageTitle(), site::PageKind::Report,
-                                   [&](site::PageOut& out) { report.writeBody(out, item ? item : ignore); });
+    bool written = site::writePage(env, page, pageTitle(), site::PageKind::Report,
+                                   [&](site::PageOut& out) { writeBody(out, item); });
     if (written) site::showPage(env, page.string());
     return written;
+}
+
+bool writeAndShow(Report& report, const site::SiteEnv& env, const ItemLog& item) {
+    const ItemLog ignore = [](const std::string&) {};
+    return report.produce(env, item ? item : ignore);
 }
 
 }  // namespace reports

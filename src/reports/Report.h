@@ -30,6 +30,11 @@ public:
     virtual std::string pageTitle() const = 0;
     // Writes everything between the page's header and its footer.
     virtual void writeBody(site::PageOut& out, const ItemLog& item) = 0;
+    // Writes the output and shows it, with the environment of this run (its
+    // prompter answers on the thread that writes). By default a page from
+    // "\blank.html" in the report frame; a report with a template of its
+    // own, or a data file, writes its own way. False after the message.
+    virtual bool produce(const site::SiteEnv& env, const ItemLog& item);
 };
 
 // What every report reads besides the rows: the document, the page

@@ -113,28 +113,33 @@ bool writePage(const SiteEnv& env, const PageRequest& page, const BodyWriter& bo
     }
     std::vector<std::string> lines = splitLines(bytes);
     std::size_t i = 0;
-    bool head = false, bodyLine = false;
-    for (; i < lines.size(); ++i) {
-        if (lines[i].find("</head>") != std::string::npos) {
-            head = true;
-            break;
+    // Copies template lines up to the first holding mark; true when found.
+    auto copyUntil = [&](const char* mark) {
+        for (; i < lines.size(); ++i) {
+            if (lines[i].find(mark) != std::string::npos) return true;
+            out.writeRaw(lines[i] + "\r\n");
         }
-        out.writeRaw(lines[i] + "\r\n");
-    }
+        return false;
+    };
+    const bool head = copyUntil("</head>");
+    bool bodyLine = false;
     if (head) {
         out.write(page.title);
         out.writeRaw(lines[i] + "\r\n");
-        for (++i; i < lines.size(); ++i) {
-            if (lines[i].find("</body>") != std::string::npos) {
-                bodyLine = true;
-                break;
-            }
-            out.writeRaw(lines[i] + "\r\n");
+        ++i;
+        if (!page.templateBodyLast) {
+            bodyLine = copyUntil("</body>");
+        } else if (copyUntil("<body")) {
+            // A body closed on its own opening line has nothing to copy after.
+            if (lines[i].find("</body>") != std::string::npos) lines.resize(i + 1);
+            out.writeRaw(lines[i++] + "\r\n");
+            bodyLine = true;
         }
     }
     if (bodyLine) {
         if (page.frame.header) out.write(headerBlock(env.wwwServer, page.frame.prefix));
         if (body) body(out);
+        if (page.templateBodyLast) copyUntil("</body>");
     }
     out.write(footerBlock(page.frame, env.wwwServer, stamp));
     if (!out.commit()) {

@@ -68,6 +68,10 @@ struct PageRequest {
     std::string title;                        // "<title>...</title>\n"
     PageFrame frame;
     std::string templatePath = "\\blank.html";  // below the work directory
+    // The template's own body follows the generated one instead of leading
+    // it (the price lists and the bulletin page copy their contact text after
+    // the table).
+    bool templateBodyLast = false;
 };
 
 // Writes one page; false (after the message) when the template is absent or

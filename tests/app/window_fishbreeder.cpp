@@ -1,6 +1,7 @@
 // The one-line prompt as the program shows it: label, field, OK and Cancel.
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,6 +43,29 @@ private slots:
         });
         QVERIFY(!Fishbreeder::ask(nullptr, "Name for tank with null-volume", value));
         QCOMPARE(value, std::string("Temporary"));
+    }
+
+    void farmDialogTakesTheBreedersNumberBesideTheName() {
+        std::string name = "Reed";
+        int number = 4;
+        QTimer::singleShot(0, [] {
+            Fishbreeder* d = shown();
+            QVERIFY(d);
+            auto* field = d->findChild<QLineEdit*>("field");
+            auto* spin = d->findChild<QSpinBox*>("breederNumber");
+            QVERIFY(spin);
+            QCOMPARE(spin->value(), 4);
+            // Side by side: the number stands to the right of the name.
+            QVERIFY(spin->mapTo(d, QPoint(0, 0)).x() > field->mapTo(d, QPoint(0, 0)).x());
+            field->setCursorPosition(2);
+            QTest::keyClicks(field, "-");
+            spin->selectAll();
+            QTest::keyClicks(spin, "12");
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        QVERIFY(Fishbreeder::askFarm(nullptr, name, number));
+        QCOMPARE(name, std::string("Re-ed"));
+        QCOMPARE(number, 12);
     }
 
     void theProgramsPrompterAsksThroughIt() {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -20,6 +21,7 @@
 
 #include "ui/app/CFishesView.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/app/Fishbreeder.h"
 #include "ui/app/Commands.h"
 #include "core/InterfaceText.h"
 #include "ui/app/PanelLayout.h"
@@ -384,10 +386,34 @@ private slots:
 
     void namePromptsStoreWhatIsTyped() {
         open();
-        prompter_->typeNext("Reed farm");
+        // The farm's dialog holds the name and, beside it, the breeder's number.
+        QString label;
+        QTimer::singleShot(0, [&label] {
+            auto* d = qobject_cast<Fishbreeder*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            label = d->findChild<QLabel*>()->text();
+            auto* name = d->findChild<QLineEdit*>("field");
+            name->setCursorPosition(name->text().size());
+            QTest::keyClicks(name, " farm");
+            auto* number = d->findChild<QSpinBox*>("breederNumber");
+            QCOMPARE(number->value(), 1);
+            number->selectAll();
+            QTest::keyClicks(number, "23");
+            d->accept();
+        });
+        settings_->Fishbreeder = "Reed";
         trigger(ID_FISHBREEDER_FARM);
-        QCOMPARE(prompter_->lastText(), std::string("Edit your name"));
+        QCOMPARE(label, QStringLiteral("Edit your name"));
         QCOMPARE(settings_->Fishbreeder, std::string("Reed farm"));
+        QCOMPARE(settings_->Breeder_number, 23);
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<Fishbreeder*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->findChild<QSpinBox*>("breederNumber")->setValue(40);
+            d->reject();
+        });
+        trigger(ID_FISHBREEDER_FARM);
+        QCOMPARE(settings_->Breeder_number, 23);
         prompter_->typeNext("Quarantine");
         trigger(ID_NAME_FOR_EMPTY_TANK);
         QCOMPARE(prompter_->lastText(), std::string("Name for tank with null-volume"));

@@ -39,6 +39,7 @@ TEST(Settings, EmptyStoreGivesEveryDefault) {
     EXPECT_EQ(s.Active_page, 0);
     EXPECT_EQ(s.RUR_rate, 3000);
     EXPECT_EQ(s.UAH_rate, 537);
+    EXPECT_EQ(s.Breeder_number, 1);
     EXPECT_EQ(s.Archiv_fish_from, "quarter");
     EXPECT_EQ(s.Archiv_incubator_from, "quarter");
     EXPECT_EQ(s.Balance_from, core::formatDate(std::time(nullptr), "%d.%m.%Y"));
@@ -60,6 +61,7 @@ TEST(Settings, SaveWritesEveryKeyAndLoadReadsItBack) {
         s.Install = 1;
         s.Default_language = 1;
         s.RUR_rate = 2845;
+        s.Breeder_number = 17;
         s.Application_path = "/srv/fishes";
         s.Fishbreeder = "Ферма «Тетра»";
         s.Empty_tank = "Банка";
@@ -72,6 +74,7 @@ TEST(Settings, SaveWritesEveryKeyAndLoadReadsItBack) {
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
     EXPECT_NE(text.find("Install=1"), std::string::npos);
     EXPECT_NE(text.find("Default_aquarium=20"), std::string::npos);
+    EXPECT_NE(text.find("Breeder_number=17"), std::string::npos);
     EXPECT_NE(text.find("Archiv_incubator_from=quarter"), std::string::npos);
 
     platform::SettingsBackend store;
@@ -80,6 +83,7 @@ TEST(Settings, SaveWritesEveryKeyAndLoadReadsItBack) {
     EXPECT_EQ(s.Install, 1);
     EXPECT_EQ(s.Default_language, 1);
     EXPECT_EQ(s.RUR_rate, 2845);
+    EXPECT_EQ(s.Breeder_number, 17);
     EXPECT_EQ(s.Application_path, "/srv/fishes");  // not reset once installed
     EXPECT_EQ(s.Fishbreeder, "Ферма «Тетра»");
     EXPECT_EQ(s.Empty_tank, "Банка");

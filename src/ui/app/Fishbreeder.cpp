@@ -1,13 +1,35 @@
 #include "ui/app/Fishbreeder.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "core/AppText.h"
 
+namespace {
+
+constexpr const char* kFarmLabel = "Edit your name";
+constexpr const char* kNumberLabel = "Breeder's number:";
+constexpr int kLargestBreederNumber = 99999;
+
+}  // namespace
+
 Fishbreeder::Fishbreeder(const std::string& label, const std::string& value, QWidget* parent) : QDialog(parent) {
+    build(label, value);
+}
+
+Fishbreeder::Fishbreeder(const std::string& name, int breederNumber, QWidget* parent) : QDialog(parent) {
+    number_ = new QSpinBox(this);
+    number_->setObjectName(QStringLiteral("breederNumber"));
+    number_->setRange(1, kLargestBreederNumber);
+    number_->setValue(breederNumber < 1 ? 1 : breederNumber);
+    build(kFarmLabel, name);
+}
+
+void Fishbreeder::build(const std::string& label, const std::string& value) {
     setWindowTitle(QString::fromStdString(core::kCaption));
     auto* layout = new QVBoxLayout(this);
     label_ = new QLabel(QString::fromStdString(label), this);
@@ -18,16 +40,36 @@ Fishbreeder::Fishbreeder(const std::string& label, const std::string& value, QWi
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(label_);
-    layout->addWidget(field_);
+    if (number_) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(field_, 1);
+        auto* numberLabel = new QLabel(QString::fromLatin1(kNumberLabel), this);
+        numberLabel->setBuddy(number_);
+        row->addWidget(numberLabel);
+        row->addWidget(number_);
+        layout->addLayout(row);
+    } else {
+        layout->addWidget(field_);
+    }
     layout->addWidget(buttons);
     field_->selectAll();
 }
 
 std::string Fishbreeder::value() const { return field_->text().toStdString(); }
 
+int Fishbreeder::breederNumber() const { return number_ ? number_->value() : 1; }
+
 bool Fishbreeder::ask(QWidget* parent, const std::string& label, std::string& value) {
     Fishbreeder dialog(label, value, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     value = dialog.value();
+    return true;
+}
+
+bool Fishbreeder::askFarm(QWidget* parent, std::string& name, int& breederNumber) {
+    Fishbreeder dialog(name, breederNumber, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    name = dialog.value();
+    breederNumber = dialog.breederNumber();
     return true;
 }

@@ -9,8 +9,10 @@
 
 #include "core/Dates.h"
 #include "db/ShowErrors.h"
+#include "reports/Bulletin.h"
 #include "reports/CommercialReport.h"
 #include "reports/PeriodReport.h"
+#include "reports/PriceList.h"
 #include "reports/ReportCommands.h"
 #include "ui/app/CFishesView.h"
 #include "ui/app/Commands.h"
@@ -72,6 +74,26 @@ void addPeriodReportCommands(CommandMap& map, MainContext& ctx) {
     };
 }
 
+// ---- price lists and the bulletin ------------------------------------------
+
+void startPriceList(MainContext& ctx, reports::PriceListKind kind) {
+    reports::ReportRunner runner(ctx.work, ctx.view);
+    reports::startPriceList(runner, reportContext(ctx), kind);
+}
+
+void startBulletinFile(MainContext& ctx) {
+    reports::ReportRunner runner(ctx.work, ctx.view);
+    reports::startBulletinFile(runner, reportContext(ctx), ctx.shell.settings.Breeder_number);
+}
+
+void addPriceCommands(CommandMap& map, MainContext& ctx) {
+    map[ID_PRICE_LIST] = [&ctx] { startPriceList(ctx, reports::PriceListKind::Customers); };
+    map[ID_REVIEW_PRICE_LIST] = [&ctx] { startPriceList(ctx, reports::PriceListKind::Review); };
+    map[ID_PRICE_LIST_FOR_BULLETIN] = [&ctx] { startBulletinFile(ctx); };
+    // The page is written at once, on the interface thread.
+    map[ID_MAKE_BULLETIN] = [&ctx] { reports::makeBulletin(reportContext(ctx)); };
+}
+
 }  // namespace
 
 void addReportCommands(CommandMap& map, MainContext& ctx) {
@@ -85,6 +107,7 @@ void addReportCommands(CommandMap& map, MainContext& ctx) {
     map[ID_SELECT_SPECIES] = [&ctx, r] { chooseSpecies(ctx, r, Plandial::LivingSpecies); };
     map[ID_SPECIES_STATISTIC] = [&ctx, r] { chooseSpecies(ctx, r, Plandial::AnySpecies); };
     addPeriodReportCommands(map, ctx);
+    addPriceCommands(map, ctx);
 }
 
 }  // namespace app

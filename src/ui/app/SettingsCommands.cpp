@@ -33,6 +33,16 @@ void editText(MainContext& ctx, const char* label, std::string core::Settings::*
     if (ctx.shell.prompter.askText(label, value)) ctx.shell.settings.*text = value;
 }
 
+// The farm's name and its breeder's number, in one dialog.
+void editFarm(MainContext& ctx) {
+    core::Settings& s = ctx.shell.settings;
+    std::string name = s.Fishbreeder;
+    int number = s.Breeder_number;
+    if (!Fishbreeder::askFarm(&ctx.view, name, number)) return;
+    s.Fishbreeder = name;
+    s.Breeder_number = number;
+}
+
 void currencyRate(MainContext& ctx) {
     core::Settings& s = ctx.shell.settings;
     if (s.Default_currency == core::Euro) {
@@ -57,7 +67,7 @@ void addSettingsCommands(CommandMap& map, MainContext& ctx) {
     map[ID_EURO] = [&ctx] { setValue(ctx, &S::Default_currency, core::Euro); };
     map[ID_RUR] = [&ctx] { setValue(ctx, &S::Default_currency, core::RUR); };
     map[ID_UAH] = [&ctx] { setValue(ctx, &S::Default_currency, core::UAH); };
-    map[ID_FISHBREEDER_FARM] = [&ctx] { editText(ctx, "Edit your name", &S::Fishbreeder); };
+    map[ID_FISHBREEDER_FARM] = [&ctx] { editFarm(ctx); };
     map[ID_NAME_FOR_EMPTY_TANK] = [&ctx] { editText(ctx, "Name for tank with null-volume", &S::Empty_tank); };
     map[ID_CURRENCY_RATE] = [&ctx] { currencyRate(ctx); };
     map[ID_WORK_DIRECTORIES] = [&ctx] {
