@@ -60,6 +60,9 @@ const TextKey kTextKeys[] = {
     {"E-mail", &Settings::E_mail},
     {"Fishbreeder", &Settings::Fishbreeder},
     {"Empty tank", &Settings::Empty_tank},
+    {"FTP_server", &Settings::FTP_server},
+    {"FTP_login", &Settings::FTP_login},
+    {"FTP_password", &Settings::FTP_password},
 };
 
 }  // namespace
@@ -71,12 +74,28 @@ std::string firstRunWorkDirectory() {
     return std::string(pw && pw->pw_dir && *pw->pw_dir == '/' ? pw->pw_dir : "/tmp") + "/Fishes";
 }
 
+std::string defaultFtpServer(const std::string& wwwServer) {
+    std::string rest = wwwServer;
+    std::size_t scheme = rest.find("://");
+    if (scheme != std::string::npos) rest.erase(0, scheme + 3);
+    rest = rest.substr(0, rest.find_first_of("/?#"));
+    std::size_t login = rest.rfind('@');
+    if (login != std::string::npos) rest.erase(0, login + 1);
+    if (!rest.empty() && rest[0] == '[') {  // an IPv6 address keeps its brackets
+        std::size_t close = rest.find(']');
+        return close == std::string::npos ? std::string() : rest.substr(0, close + 1);
+    }
+    rest = rest.substr(0, rest.find(':'));
+    return rest.find_first_of(" \t") == std::string::npos ? rest : std::string();
+}
+
 void Settings::load(const platform::SettingsBackend& store) {
     Balance_from = core::formatDate(std::time(nullptr), "%d.%m.%Y");
     for (const IntKey& k : kIntKeys)
         if (auto v = store.readInt(k.name)) this->*k.member = *v;
     for (const TextKey& k : kTextKeys)
         if (auto v = store.readText(k.name)) this->*k.member = *v;
+    if (!store.readText("FTP_server")) FTP_server = defaultFtpServer(WWW_server);
     if (auto v = store.readText("Viewer_command")) viewerCommand = *v;
     if (auto v = store.readText("Editor_command")) editorCommand = *v;
     // Pages are never written into whatever folder the program was started

@@ -45,6 +45,9 @@ struct Settings {
     std::string E_mail = "breeder@reedmere.org";
     std::string Fishbreeder = "Ассоциация ZVK";
     std::string Empty_tank = "Temporary";
+    std::string FTP_server;  // the host of WWW_server unless stored
+    std::string FTP_login = "reedftp_ivomarsk";
+    std::string FTP_password = "418206";
 
     // Kept beside the settings, not written back.
     std::string viewerCommand = "xdg-open ";
@@ -65,6 +68,10 @@ struct Settings {
 
 // The work directory of a first run: the folder "Fishes" in the home folder.
 std::string firstRunWorkDirectory();
+
+// The FTP server a store without one starts with: the host of the web
+// server's address ("" when it names none).
+std::string defaultFtpServer(const std::string& wwwServer);
 
 // The "$" button's rule: an amount typed in the current currency in US cents.
 int convertToUsdCents(int amount, int currency, int rurRate, int uahRate);

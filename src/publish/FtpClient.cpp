@@ -152,12 +152,6 @@ std::optional<ServerAddress> parseServer(const std::string& text) {
     return ServerAddress{url, host};
 }
 
-std::string hostOf(const std::string& url) {
-    UrlHandle u;
-    if (curl_url_set(u.url, CURLUPART_URL, url.c_str(), CURLU_GUESS_SCHEME) != CURLUE_OK) return std::string();
-    return u.get(CURLUPART_HOST);
-}
-
 std::string limitedErrorText(const std::string& text) {
     if (text.empty()) return "Unrecognized exception error";
     return text.substr(0, 1024);

@@ -23,9 +23,6 @@ struct ServerAddress {
 // parse as it is. Nothing for a text that is no FTP address even then.
 std::optional<ServerAddress> parseServer(const std::string& text);
 
-// The host of an address such as the "WWW-server" setting ("" when none).
-std::string hostOf(const std::string& url);
-
 // At most 1024 characters; "Unrecognized exception error" for an empty text.
 std::string limitedErrorText(const std::string& text);
 

@@ -46,8 +46,6 @@ std::string countsLine(const UploadCounts& counts) {
 
 }  // namespace
 
-std::string defaultFtpServer(const std::string& wwwServer) { return hostOf(wwwServer); }
-
 ClassFolders classFolders(db::CFishesDoc& doc) {
     std::vector<catalogue::Taxon> classes;
     db::Fish& taxa = *doc.taxa2;
@@ -95,7 +93,10 @@ void FtpUpload::toggle(const UploadSettings& settings) {
     }
     settings_ = settings;
     wholeSite_ = prompter_.ask("You wanna continue from last upload session?") == platform::Answer::Yes;
-    if (!wholeSite_) settings_.defaultUploaded = settings.currentTaxon;
+    if (!wholeSite_) {
+        settings_.defaultUploaded = settings.currentTaxon;
+        emit defaultUploadedChanged(settings_.defaultUploaded);
+    }
     log_.clear();
     log_.line("Connecting to server...");
     state_ = State::Waiting;
@@ -187,7 +188,10 @@ void FtpUpload::onEnded() {
     std::shared_ptr<JobState> job = std::move(job_);
     if (job->outcome == Outcome::Walked) {
         lastWalk_ = job->walk;
-        if (job->walk.lastClass != 0) settings_.defaultUploaded = job->walk.lastClass;
+        if (job->walk.lastClass != 0 && job->walk.lastClass != settings_.defaultUploaded) {
+            settings_.defaultUploaded = job->walk.lastClass;
+            emit defaultUploadedChanged(settings_.defaultUploaded);
+        }
     }
     if (state_ != State::Working) return;  // stopped by the command
     bool retry = work_.lastEnd() == platform::JobEnd::Success &&

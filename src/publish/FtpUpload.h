@@ -28,9 +28,6 @@ struct UploadSettings {
     std::int32_t defaultUploaded = 14;
 };
 
-// The server a new settings store starts with: the host of the web server.
-std::string defaultFtpServer(const std::string& wwwServer);
-
 // The class directories of the catalogue, by directory name.
 ClassFolders classFolders(db::CFishesDoc& doc);
 
@@ -73,6 +70,8 @@ public:
 signals:
     // The job went on or off (the menu entry's check mark).
     void switched(bool on);
+    // The taxon to keep in "Default_uploaded" has changed.
+    void defaultUploadedChanged(std::int32_t taxon);
 
 private:
     enum class Outcome { NotConnected, Walked };

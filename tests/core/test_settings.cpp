@@ -50,6 +50,9 @@ TEST(Settings, EmptyStoreGivesEveryDefault) {
     EXPECT_EQ(s.viewerCommand, "xdg-open ");
     EXPECT_EQ(s.editorCommand, "xdg-open ");
     EXPECT_EQ(s.pictureStartFolder, s.Application_path);
+    EXPECT_EQ(s.FTP_server, "www.reedmere.org");
+    EXPECT_EQ(s.FTP_login, "reedftp_ivomarsk");
+    EXPECT_EQ(s.FTP_password, "418206");
 }
 
 TEST(Settings, SaveWritesEveryKeyAndLoadReadsItBack) {
@@ -88,6 +91,56 @@ TEST(Settings, SaveWritesEveryKeyAndLoadReadsItBack) {
     EXPECT_EQ(s.Fishbreeder, "Ферма «Тетра»");
     EXPECT_EQ(s.Empty_tank, "Банка");
     EXPECT_EQ(s.Balance_from, "01.02.2007");
+}
+
+TEST(Settings, FtpServerLoginAndPasswordRoundTrip) {
+    testenv::TempWorld world;
+    {
+        platform::SettingsBackend store;
+        Settings s;
+        s.load(store);
+        s.FTP_server = "ftp://files.example:2121/site";
+        s.FTP_login = "breeder";
+        s.FTP_password = "pa ss=word;#";
+        s.save(store);
+    }
+    platform::SettingsBackend store;
+    Settings s;
+    s.load(store);
+    EXPECT_EQ(s.FTP_server, "ftp://files.example:2121/site");
+    EXPECT_EQ(s.FTP_login, "breeder");
+    EXPECT_EQ(s.FTP_password, "pa ss=word;#");
+}
+
+TEST(Settings, AStoreWithoutFtpServerTakesTheWebServersHostAnEmptyOneStaysEmpty) {
+    testenv::TempWorld world;
+    {
+        QSettings q(QSettings::NativeFormat, QSettings::UserScope,
+                    QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Reedmere"));
+        q.setValue(QStringLiteral("Settings/WWW-server"), QStringLiteral("https://fish.example:8080/breeders/"));
+    }
+    {
+        platform::SettingsBackend store;
+        Settings s;
+        s.load(store);
+        EXPECT_EQ(s.FTP_server, "fish.example");
+        s.FTP_server = "";  // the user emptied the field: no default comes back
+        s.save(store);
+    }
+    platform::SettingsBackend store;
+    Settings s;
+    s.load(store);
+    EXPECT_EQ(s.FTP_server, "");
+}
+
+TEST(Settings, TheDefaultFtpServerIsTheHostOfTheWebAddress) {
+    EXPECT_EQ(core::defaultFtpServer("http://www.reedmere.org/"), "www.reedmere.org");
+    EXPECT_EQ(core::defaultFtpServer("www.reedmere.org"), "www.reedmere.org");
+    EXPECT_EQ(core::defaultFtpServer("http://user:pw@fish.example:81/a/b?x#y"), "fish.example");
+    EXPECT_EQ(core::defaultFtpServer("http://[::1]:8080/"), "[::1]");
+    EXPECT_EQ(core::defaultFtpServer("http://[::1"), "");
+    EXPECT_EQ(core::defaultFtpServer(""), "");
+    EXPECT_EQ(core::defaultFtpServer("two words"), "");
 }
 
 TEST(Settings, ViewerAndEditorCommandsFromTheStore) {

@@ -27,9 +27,6 @@ TEST(ServerText, AHostWithoutSchemeBecomesAnFtpAddressAndOtherServicesAreRefused
     EXPECT_FALSE(parseServer("ftp://"));
     EXPECT_FALSE(parseServer("ftp://[::1"));
     EXPECT_FALSE(parseServer("two words"));
-
-    EXPECT_EQ(defaultFtpServer("http://www.reedmere.org/"), "www.reedmere.org");
-    EXPECT_EQ(defaultFtpServer("www.reedmere.org"), "www.reedmere.org");
 }
 
 TEST(ServerText, ErrorTextsAreCutAt1024CharactersAndNeverEmpty) {

@@ -96,6 +96,8 @@ protected:
 TEST_F(UploadWorld, FirstRunMirrorsTheSiteSecondSendsNothingAChangedFileIsOverwritten) {
     std::vector<bool> switched;
     QObject::connect(&upload, &FtpUpload::switched, [&](bool on) { switched.push_back(on); });
+    std::vector<std::int32_t> kept;
+    QObject::connect(&upload, &FtpUpload::defaultUploadedChanged, [&](std::int32_t cod) { kept.push_back(cod); });
     settings.defaultUploaded = 12329;
     command(platform::Answer::Yes);
     EXPECT_EQ(prompter.lastText(), "You wanna continue from last upload session?");
@@ -118,6 +120,7 @@ TEST_F(UploadWorld, FirstRunMirrorsTheSiteSecondSendsNothingAChangedFileIsOverwr
     EXPECT_FALSE(upload.timerActive());
     EXPECT_EQ(switched, (std::vector<bool>{true, false}));
     EXPECT_EQ(upload.defaultUploaded(), 14);  // Pisces, the last class folder sent
+    EXPECT_EQ(kept, std::vector<std::int32_t>{14});
 
     command(platform::Answer::Yes);
     tickAndWait();
@@ -141,8 +144,11 @@ TEST_F(UploadWorld, FirstRunMirrorsTheSiteSecondSendsNothingAChangedFileIsOverwr
 TEST_F(UploadWorld, NoSendsTheClassDirectoryOfTheCurrentTaxonOrTheSiteAboveTheClasses) {
     settings.server = "ftp://" + server.host() + "/";
     settings.currentTaxon = 10420;
+    std::vector<std::int32_t> kept;
+    QObject::connect(&upload, &FtpUpload::defaultUploadedChanged, [&](std::int32_t cod) { kept.push_back(cod); });
     command(platform::Answer::No);
     EXPECT_EQ(upload.defaultUploaded(), 10420);
+    EXPECT_EQ(kept, std::vector<std::int32_t>{10420});  // kept at once, before any connection
     tickAndWait();
     EXPECT_EQ(serverFiles(), (std::map<std::string, std::string>{{"Classes/Crustacea/m10420.html", "crabs"}}));
     EXPECT_TRUE(fs::is_directory(server.root() / "Classes" / "Crustacea" / "Images"));

@@ -14,6 +14,7 @@
 #include "ui/app/CFishesView.h"
 #include "ui/app/PanelLayout.h"
 #include "core/InterfaceText.h"
+#include "publish/FtpUpload.h"
 
 using namespace app;
 
@@ -82,6 +83,8 @@ CMainFrame::CMainFrame(const ShellContext& shell, QWidget* parent) : QMainWindow
     mainCommands_ = std::make_unique<MainCommands>(shell_, *view_);
     connectCommands();
     connect(mainCommands_.get(), &MainCommands::busyChanged, this, &CMainFrame::setBusy);
+    connect(&mainCommands_->upload(), &publish::FtpUpload::switched, this,
+            [this](bool on) { commands_.at(ID_CHECK_FTP_SERVER)->setChecked(on); });
     connect(view_, &CFishesView::refreshRequested, this, &CMainFrame::refresh);
     connect(view_, &CFishesView::classMenuChanged, this, &CMainFrame::reloadClassEntries);
     resize(640, 400);
@@ -285,6 +288,7 @@ void CMainFrame::rebuildClassEntries() {
 
 void CMainFrame::refresh() {
     commands_.at(ID_CHECK_FTP_SERVER)->setEnabled(true);
+    commands_.at(ID_CHECK_FTP_SERVER)->setChecked(mainCommands_->upload().on());
     refreshCheckMarks();
     refreshMenuTexts();
     view_->refreshCaptions();

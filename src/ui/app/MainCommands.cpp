@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "publish/FtpUpload.h"
 #include "ui/app/CFishesView.h"
 #include "ui/app/Commands.h"
 #include "ui/app/PanelLayout.h"
@@ -9,7 +10,9 @@
 namespace app {
 
 MainCommands::MainCommands(const ShellContext& shell, CFishesView& view)
-    : work_(shell.prompter, view), context_{shell, view, work_} {
+    : work_(shell.prompter, view), context_{shell, view, work_}, uploadLog_(view),
+      upload_(std::make_unique<publish::FtpUpload>(shell.doc, work_, shell.prompter, uploadLog_)) {
+    context_.upload = upload_.get();
     addCatalogsCommands(map_, context_);
     addFarmCommands(map_, context_);
     addReportCommands(map_, context_);

@@ -9,12 +9,18 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "platform/BackgroundWork.h"
 #include "ui/app/ShellContext.h"
+#include "ui/app/ViewUploadLog.h"
 
 class CFishesView;
 class QWidget;
+
+namespace publish {
+class FtpUpload;
+}
 
 namespace app {
 
@@ -23,6 +29,7 @@ struct MainContext {
     ShellContext shell;
     CFishesView& view;
     platform::BackgroundWork& work;
+    publish::FtpUpload* upload = nullptr;  // the job of "Check FTP-server"
 };
 
 using CommandMap = std::map<int, std::function<void()>>;
@@ -54,6 +61,7 @@ public:
 
     platform::BackgroundWork& work() { return work_; }
     MainContext& context() { return context_; }
+    publish::FtpUpload& upload() { return *upload_; }
 
 signals:
     void busyChanged(bool busy);
@@ -63,6 +71,9 @@ private:
 
     platform::BackgroundWork work_;
     MainContext context_;
+    // After the work, so the upload stops its walk while the work still exists.
+    ViewUploadLog uploadLog_;
+    std::unique_ptr<publish::FtpUpload> upload_;
     CommandMap map_;
 };
 

@@ -1,10 +1,11 @@
-// The Service menu's database commands and the Help menu.
+// The Service menu's database and upload commands and the Help menu.
 #include <filesystem>
 #include <optional>
 
 #include "core/InterfaceText.h"
 #include "db/DataSource.h"
 #include "farm/ClearDatabase.h"
+#include "publish/FtpUpload.h"
 #include "site/PageSkeleton.h"
 #include "ui/app/About.h"
 #include "ui/app/CFishesView.h"
@@ -46,6 +47,27 @@ void helpContent(MainContext& ctx) {
                                 platform::MessageKind::Error);
 }
 
+publish::UploadSettings uploadSettings(const core::Settings& s) {
+    publish::UploadSettings u;
+    u.server = s.FTP_server;
+    u.login = s.FTP_login;
+    u.password = s.FTP_password;
+    u.workDir = s.Application_path;
+    u.currentTaxon = s.currentTaxon;
+    u.defaultUploaded = s.Default_uploaded;
+    return u;
+}
+
+// The taxon the job completes is kept at once, so a stop or a crash later
+// in the run still continues from it.
+void addUploadCommand(CommandMap& map, MainContext& ctx) {
+    publish::FtpUpload& upload = *ctx.upload;
+    core::Settings& settings = ctx.shell.settings;
+    QObject::connect(&upload, &publish::FtpUpload::defaultUploadedChanged, &upload,
+                     [&settings](std::int32_t taxon) { settings.Default_uploaded = taxon; });
+    map[ID_CHECK_FTP_SERVER] = [&upload, &settings] { upload.toggle(uploadSettings(settings)); };
+}
+
 }  // namespace
 
 void addServiceCommands(CommandMap& map, MainContext& ctx) {
@@ -55,6 +77,7 @@ void addServiceCommands(CommandMap& map, MainContext& ctx) {
                                 platform::MessageKind::Information);
     };
     map[ID_HELP_CONTENT] = [&ctx] { helpContent(ctx); };
+    addUploadCommand(map, ctx);
 }
 
 }  // namespace app

@@ -18,9 +18,16 @@ Workdir::Workdir(core::Settings& settings, QWidget* parent) : QDialog(parent), s
     path_ = field(settings.Application_path, "Application_path");
     cdDrive_ = field(settings.CD_drive, "CD-drive");
     server_ = field(settings.WWW_server, "WWW-server");
+    ftpServer_ = field(settings.FTP_server, "FTP_server");
+    ftpLogin_ = field(settings.FTP_login, "FTP_login");
+    ftpPassword_ = field(settings.FTP_password, "FTP_password");
+    ftpPassword_->setEchoMode(QLineEdit::Password);
     form->addRow(QStringLiteral("Path to Project on HDD"), path_);
     form->addRow(QStringLiteral("CDdrive"), cdDrive_);
     form->addRow(QStringLiteral("Address of WWW-server"), server_);
+    form->addRow(QStringLiteral("Address of FTP-server"), ftpServer_);
+    form->addRow(QStringLiteral("FTP login"), ftpLogin_);
+    form->addRow(QStringLiteral("FTP password"), ftpPassword_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -32,5 +39,8 @@ void Workdir::accept() {
     settings_.Application_path = path_->text().toStdString();
     settings_.CD_drive = cdDrive_->text().toStdString();
     settings_.WWW_server = server_->text().toStdString();
+    settings_.FTP_server = ftpServer_->text().toStdString();
+    settings_.FTP_login = ftpLogin_->text().toStdString();
+    settings_.FTP_password = ftpPassword_->text().toStdString();
     QDialog::accept();
 }

@@ -1,4 +1,5 @@
-// "Work directories": the work directory, the CD drive and the web server.
+// "Work directories": the work directory, the CD drive, the web server and
+// where the site is uploaded (FTP server, login, password).
 #pragma once
 
 #include <QDialog>
@@ -12,7 +13,7 @@ class Workdir : public QDialog {
 public:
     Workdir(core::Settings& settings, QWidget* parent = nullptr);
 
-    // Stores the three texts as typed.
+    // Stores the texts as typed.
     void accept() override;
 
 private:
@@ -20,4 +21,7 @@ private:
     QLineEdit* path_;
     QLineEdit* cdDrive_;
     QLineEdit* server_;
+    QLineEdit* ftpServer_;
+    QLineEdit* ftpLogin_;
+    QLineEdit* ftpPassword_;
 };
