@@ -17,7 +17,7 @@ bool writeAndShow(Report& report, const site::SiteEnv& env, const ItemLog& item)
     // A work directory chosen after start-up may lack the folder.
     std::error_code ec;
     std::filesystem::create_directories(page.parent_path(), ec);
-    bool written = site::writePage(env, page, report.pageTitle(), site::PageKind::Report,
+    bool written = site::writePage(env, page, report.pageTitle(), report.pageKind(),
                                    [&](site::PageOut& out) { report.writeBody(out, item ? item : ignore); });
     if (written) site::showPage(env, page.string());
     return written;

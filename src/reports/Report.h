@@ -30,6 +30,8 @@ public:
     virtual std::string pageTitle() const = 0;
     // Writes everything between the page's header and its footer.
     virtual void writeBody(site::PageOut& out, const ItemLog& item) = 0;
+    // Where the page stands, which decides its header and footer.
+    virtual site::PageKind pageKind() const { return site::PageKind::Report; }
 };
 
 // What every report reads besides the rows: the document, the page
