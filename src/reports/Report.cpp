@@ -16,7 +16,7 @@ bool Report::produce(const site::SiteEnv& env, const ItemLog& item) {
     // A work directory chosen after start-up may lack the folder.
     std::error_code ec;
     std::filesystem::create_directories(page.parent_path(), ec);
-    bool written = site::writePage(env, page, pageTitle(), site::PageKind::Report,
+    bool written = site::writePage(env, page, pageTitle(), pageKind(),
                                    [&](site::PageOut& out) { writeBody(out, item); });
     if (written) site::showPage(env, page.string());
     return written;

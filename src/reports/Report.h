@@ -35,6 +35,8 @@ public:
     // "\blank.html" in the report frame; a report with a template of its
     // own, or a data file, writes its own way. False after the message.
     virtual bool produce(const site::SiteEnv& env, const ItemLog& item);
+    // Where the page stands, which decides its header and footer.
+    virtual site::PageKind pageKind() const { return site::PageKind::Report; }
 };
 
 // What every report reads besides the rows: the document, the page

@@ -56,14 +56,20 @@ std::string timeStamp(std::time_t t) {
     return buf;
 }
 
+std::string webPage(const std::string& www, const std::string& page) {
+    std::size_t end = www.size();
+    while (end > 0 && www[end - 1] == '/') --end;
+    return www.substr(0, end) + "/" + page;
+}
+
 std::string headerBlock(const std::string& www, const std::string& prefix) {
-    return "<p align=\"center\"><a href=\"" + www + "/program.html\">\n" +
+    return "<p align=\"center\"><a href=\"" + webPage(www, "program.html") + "\">\n" +
            "<img src=\"" + prefix + "logo.gif\" border=\"0\" alt=\"Reed Mere\"><br>\n" +
            "<img src=\"" + prefix + "title.jpg\" border=\"0\" alt=\"Reed Mere\"></a><br>\n";
 }
 
 std::string footerBlock(const PageFrame& frame, const std::string& www, const std::string& stamp) {
-    return frame.beforeStamp + "<p align=\"center\"><a href=\"" + www + "/program.html\">\n" +
+    return frame.beforeStamp + "<p align=\"center\"><a href=\"" + webPage(www, "program.html") + "\">\n" +
            "<img src=\"" + frame.prefix + "Reedmere.jpg\" border=\"0\" alt=\"Autoprepared by Reed Mere at " + stamp +
            "\"></a></p>\n" + "</body>\n</html>\n";
 }

@@ -83,6 +83,10 @@ bool writePage(const SiteEnv& env, const std::filesystem::path& output, const st
 // "%H:%M:%S %d %b %Y" with the English month abbreviation whatever the locale.
 std::string timeStamp(std::time_t t);
 
+// A page of the web site: the server's address and the page name joined by
+// exactly one "/" (the setting may or may not end in one).
+std::string webPage(const std::string& wwwServer, const std::string& page);
+
 std::string headerBlock(const std::string& wwwServer, const std::string& prefix);
 std::string footerBlock(const PageFrame& frame, const std::string& wwwServer, const std::string& stamp);
 

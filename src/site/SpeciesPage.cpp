@@ -123,18 +123,57 @@ struct Items {
 std::string item(const std::string& head, const std::string& value) {
     return "<font color=\"#008000\" size=\"2\"><b>" + head + ": </b></font>" + value + "\n";
 }
-std::string linkedItem(const std::string& page, const std::string& head, const std::string& value) {
-    return item("<a href=\"../../Other/" + page + ".html\">" + head + "</a>", value);
+std::string linkedItem(const std::string& other, const std::string& page, const std::string& head,
+                       const std::string& value) {
+    return item("<a href=\"" + other + page + ".html\">" + head + "</a>", value);
 }
 
 struct StageRow {
     const Stage* stage;
+    std::string caption;
     std::string size;
 };
+
+std::vector<std::string> folderParts(const std::string& backslashPath) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= backslashPath.size()) {
+        std::size_t end = backslashPath.find('\\', start);
+        if (end == std::string::npos) end = backslashPath.size();
+        if (end > start) parts.push_back(backslashPath.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// From a page in one folder to a page in another: "m5.html",
+// "../m5.html", "Pisces/m14.html".
+std::string relativeHref(const std::string& fromFolder, const std::string& toFolder, const std::string& page) {
+    const std::vector<std::string> from = folderParts(fromFolder), to = folderParts(toFolder);
+    std::size_t common = 0;
+    while (common < from.size() && common < to.size() && from[common] == to[common]) ++common;
+    std::string href;
+    for (std::size_t i = common; i < from.size(); ++i) href += "../";
+    for (std::size_t i = common; i < to.size(); ++i) href += to[i] + "/";
+    return href + page;
+}
+
+std::string pageFile(std::int32_t cod) { return "m" + std::to_string(cod) + ".html"; }
 
 }  // namespace
 
 std::string pageNameLine(db::CFishesDoc& doc, const Taxon& t) { return t.latName + " " + authorAndCommon(doc, t); }
+
+// What the page's folder and style change: the prefix reaching the work
+// directory, the pictures' folder and how they are referred to.
+struct SpeciesPages::Place {
+    std::string folder;  // "\Classes\Pisces" or "\Classes"
+    std::string prefix;  // "../../" or "../"
+    std::string imagesDir;     // below the work directory
+    std::string imagesHref;    // "Images\" or "..\Images\"
+    std::string level;         // the title's and heading's level name
+    TaxonPageStyle style = TaxonPageStyle::Catalogue;
+};
 
 // The card of either group: its stage sizes and habitats.
 struct SpeciesPages::Body {
@@ -155,15 +194,20 @@ std::string SpeciesPages::classDirectory(const Taxon& t) {
     return dir;
 }
 
-fs::path SpeciesPages::pagePath(const Taxon& t) {
-    std::string dir = classDirectory(t);
-    if (dir.empty()) return fs::path();
-    return env_.path(dir + "\\m" + std::to_string(t.cod) + ".html");
+std::string SpeciesPages::folderOf(const Taxon& t) {
+    if (catalogue::acceptedLevel(t.classific) > catalogue::kClassLevel) return "\\Classes";
+    return classDirectory(t);
 }
 
-PictureIndex& SpeciesPages::picturesOf(const std::string& classDir) {
-    std::unique_ptr<PictureIndex>& index = pictures_[classDir];
-    if (!index) index = std::make_unique<PictureIndex>(env_.path(classDir + "\\Images"));
+fs::path SpeciesPages::pagePath(const Taxon& t) {
+    std::string dir = folderOf(t);
+    if (dir.empty()) return fs::path();
+    return env_.path(dir + "\\" + pageFile(t.cod));
+}
+
+PictureIndex& SpeciesPages::picturesOf(const std::string& imagesDir) {
+    std::unique_ptr<PictureIndex>& index = pictures_[imagesDir];
+    if (!index) index = std::make_unique<PictureIndex>(env_.path(imagesDir));
     return *index;
 }
 
@@ -176,25 +220,39 @@ bool SpeciesPages::rewriteIfExists(std::int32_t cod) {
     return write(cod);
 }
 
-bool SpeciesPages::write(std::int32_t cod, const std::string& levelLabel) {
+bool SpeciesPages::write(std::int32_t cod, const std::string& levelLabel, TaxonPageStyle style) {
     std::optional<Taxon> found = catalogue::findTaxon(doc_, cod);
     if (!found) return false;
     const Taxon taxon = *found;
     const fs::path output = pagePath(taxon);
     if (output.empty()) return false;
     const Group group = taxon.classCode == catalogue::kFishClass ? Group::Animal : Group::Plant;
-    const std::string level = levelLabel.empty() ? levels_.label(taxon.classific, env_.language) : levelLabel;
-    const std::string title = "<title>" + level + " " + taxon.latName + "</title>\n";
+    Place place;
+    place.style = style;
+    place.folder = folderOf(taxon);
+    const bool inClasses = place.folder == "\\Classes";
+    place.prefix = inClasses ? "../" : "../../";
+    // Taxa above the classes keep their pictures in the work directory's "Images".
+    place.imagesDir = inClasses ? "\\Images" : place.folder + "\\Images";
+    place.imagesHref = inClasses ? "..\\Images\\" : "Images\\";
+    if (!levelLabel.empty()) place.level = levelLabel;
+    else if (style == TaxonPageStyle::MainPageRun) place.level = levels_.english(taxon.classific);
+    else place.level = levels_.label(taxon.classific, env_.language);
+    const std::string title = "<title>" + place.level + " " + taxon.latName + "</title>\n";
     // A class added after the first run has no directory yet.
     std::error_code ec;
-    fs::create_directories(output.parent_path() / "Images", ec);
+    fs::create_directories(inClasses ? output.parent_path() : output.parent_path() / "Images", ec);
     // The body is read inside the writer: nothing is read or changed for a page that cannot be written.
-    return writePage(env_, output, title, PageKind::ClassPage,
-                     [&](PageOut& out) { out.write(bodyOf(taxon, group, level)); });
+    return writePage(env_, output, title, inClasses ? PageKind::ClassesPage : PageKind::ClassPage,
+                     [&](PageOut& out) { out.write(bodyOf(taxon, group, place)); });
 }
 
-std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::string& level) {
-    PictureIndex& pictures = picturesOf(classDirectory(taxon));
+std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const Place& place) {
+    PictureIndex& pictures = picturesOf(place.imagesDir);
+    const bool mainRun = place.style == TaxonPageStyle::MainPageRun;
+    const std::string& level = place.level;
+    const std::string other = place.prefix + "Other/";
+    const std::string mainPage = place.prefix + "Reedmere.html";
 
     // Parent, children and synonyms, copied out before the names are looked up.
     std::optional<Taxon> parent = taxon.ofCod != 0 ? catalogue::findTaxon(doc_, taxon.ofCod) : std::nullopt;
@@ -221,17 +279,22 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
     auto picture = [&](const Taxon& t, const char* width) {
         std::optional<std::string> name = pictures.representative(group, t.cod);
         if (!name) return;
-        const std::string r = "Images\\" + *name;
+        const std::string r = place.imagesHref + *name;
         s += "<a href=\"" + r + "\"><img src=\"" + r + "\" width=\"" + width + "\" alt=\"" + t.latName +
              "\" align=\"center\"></a>\n";
     };
 
-    // Parent and children.
+    // Parent and children, each linked from this page's folder to its own.
+    // The root has no page: a child of the root leads to the main page.
+    const bool parentIsRoot = parent && parent->classific == catalogue::kRootLevel;
     s += "<tr>\n<td width=\"34%\"><strong><font color=\"#00FF00\" size=\"3\">" +
-         (parent ? levels_.english(parent->classific) : std::string()) + "\n";
-    if (parent) {
+         (parent && !parentIsRoot ? levels_.english(parent->classific) : std::string()) + "\n";
+    if (parentIsRoot) {
+        s += "<a href=\"" + mainPage + "\">Reed Mere main page</a>";
+    } else if (parent) {
         picture(*parent, "30%");
-        s += "<a href=\"m" + std::to_string(parent->cod) + ".html\">" + pageNameLine(doc_, *parent) + "</a>";
+        s += "<a href=\"" + relativeHref(place.folder, folderOf(*parent), pageFile(parent->cod)) + "\">" +
+             pageNameLine(doc_, *parent) + "</a>";
     }
     s += "</font></strong>\n</td>\n<td width=\"66%\">\n";
     for (std::size_t i = 0; i < children.size(); ++i) {
@@ -239,7 +302,8 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
         if (i) s += "<br>\n";
         s += "<strong><font color=\"#00FF00\" size=\"3\">" + levels_.english(c.classific) + "\n";
         picture(c, "20%");
-        s += "<a href=\"m" + std::to_string(c.cod) + ".html\">" + pageNameLine(doc_, c) + "</a></font></strong>\n";
+        s += "<a href=\"" + relativeHref(place.folder, folderOf(c), pageFile(c.cod)) + "\">" + pageNameLine(doc_, c) +
+             "</a></font></strong>\n";
     }
     s += "</tr>\n";
 
@@ -264,31 +328,34 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
             card.hasCard = true;
             const std::vector<Stage>& st = stagesOf(Group::Animal);
             const std::string sizes[5] = {f.m_M_len, f.m_F_len, f.m_J_len, f.m_Fr_len, f.m_Egg_size};
-            for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], sizes[i]});
+            for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], st[i].caption, sizes[i]});
+            if (mainRun) card.stages.back().caption = "Egg:";
             card.habitat = f.m_Habitat;
 
             std::vector<std::string> keep = catalogue::unpack(f.m_Keep_cond, catalogue::kKeepFields);
             if (!f.m_Forage.empty() || !allEmpty(keep)) {
                 conditions += rowHead("Conditions of keeping:");
                 Items items{conditions};
-                if (!f.m_Forage.empty()) items.add(linkedItem("forage", "Forage", f.m_Forage));
+                if (!f.m_Forage.empty()) items.add(linkedItem(other, "forage", "Forage", f.m_Forage));
                 std::string water = waterLine(keep, 5);
-                if (!water.empty()) items.add(linkedItem("water", "Water", water));
-                if (!keep[5].empty()) items.add(linkedItem("tank", "Minimal tank volume", keep[5] + " liters"));
-                if (!keep[6].empty()) items.add(linkedItem("waterch", "Water changing", keep[6]));
+                if (!water.empty()) items.add(linkedItem(other, "water", "Water", water));
+                if (!keep[5].empty()) items.add(linkedItem(other, "tank", "Minimal tank volume", keep[5] + " liters"));
+                if (!keep[6].empty()) items.add(linkedItem(other, "waterch", "Water changing", keep[6]));
                 conditions += "</tr>\n";
             }
             std::vector<std::string> spawn = catalogue::unpack(f.m_Spawn_cond, catalogue::kSpawnFields);
             if (!f.m_Forage_fr.empty() || !allEmpty(spawn)) {
                 conditions += rowHead("Conditions of spawning:");
                 Items items{conditions};
-                if (!f.m_Forage_fr.empty()) items.add(linkedItem("forage", "First food", f.m_Forage_fr));
+                if (!f.m_Forage_fr.empty()) items.add(linkedItem(other, "forage", "First food", f.m_Forage_fr));
                 std::string water = waterLine(spawn, 5);
-                if (!water.empty()) items.add(linkedItem("water", "Water", water));
-                if (!spawn[5].empty()) items.add(linkedItem("tank", "Minimal tank volume", spawn[5] + " liters"));
+                if (!water.empty()) items.add(linkedItem(other, "water", "Water", water));
+                if (!spawn[5].empty()) items.add(linkedItem(other, "tank", "Minimal tank volume", spawn[5] + " liters"));
                 if (!spawn[6].empty()) items.add(item("Season", seasonPiece(spawn[6])));
-                if (!spawn[7].empty()) items.add(linkedItem("substrat", "Substrat", substratePiece(spawn[7])));
-                if (!spawn[8].empty()) items.add(linkedItem("push", "To encourage spawning", spawn[8]));
+                if (!spawn[7].empty()) items.add(linkedItem(other, "substrat", "Substrat", substratePiece(spawn[7])));
+                if (!spawn[8].empty())
+                    items.add(linkedItem(other, "push", mainRun ? "Push to spawning" : "To encourage spawning",
+                                         spawn[8]));
                 conditions += "</tr>\n";
             }
             const long long sum = static_cast<long long>(f.m_Egg_quant) + f.m_Egg_term + f.m_Fr_perc + f.m_Fr_term;
@@ -296,13 +363,13 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
                 conditions += rowHead("Reproduction:");
                 Items items{conditions};
                 if (f.m_Egg_quant > 0)
-                    items.add(linkedItem("eggs", "Number of eggs", std::to_string(f.m_Egg_quant) + " ones"));
+                    items.add(linkedItem(other, "eggs", "Number of eggs", std::to_string(f.m_Egg_quant) + " ones"));
                 if (f.m_Egg_term > 0)
-                    items.add(linkedItem("eggs", "Eggs incubation's term", std::to_string(f.m_Egg_term) + " days"));
+                    items.add(linkedItem(other, "eggs", "Eggs incubation's term", std::to_string(f.m_Egg_term) + " days"));
                 if (f.m_Fr_perc > 0)
-                    items.add(linkedItem("larvas", "Percent of larvas", std::to_string(f.m_Fr_perc) + "%"));
+                    items.add(linkedItem(other, "larvas", "Percent of larvas", std::to_string(f.m_Fr_perc) + "%"));
                 if (f.m_Fr_term > 0)
-                    items.add(linkedItem("larvas", "Term from larva to fry", std::to_string(f.m_Fr_term) + " days"));
+                    items.add(linkedItem(other, "larvas", "Term from larva to fry", std::to_string(f.m_Fr_term) + " days"));
                 conditions += "</tr>\n";
             }
         }
@@ -314,7 +381,7 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
             card.hasCard = true;
             const std::vector<Stage>& st = stagesOf(Group::Plant);
             const std::string sizes[4] = {p.m_Height, p.m_Spr_size, p.m_Fl_size, p.m_Seed_size};
-            for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], sizes[i]});
+            for (std::size_t i = 0; i < st.size(); ++i) card.stages.push_back({&st[i], st[i].caption, sizes[i]});
             card.habitat = p.m_Habitat;
 
             std::vector<std::string> keep = catalogue::unpack(p.m_Keep_cond, catalogue::kPlantKeepFields);
@@ -322,7 +389,7 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
             if (!p.m_Substrat.empty() || !allEmpty(keep)) {
                 conditions += rowHead("Conditions of keeping:");
                 Items items{conditions};
-                if (!p.m_Substrat.empty()) items.add(linkedItem("substrat", "Substrat", p.m_Substrat));
+                if (!p.m_Substrat.empty()) items.add(linkedItem(other, "substrat", "Substrat", p.m_Substrat));
                 std::string water = waterLine(keep, catalogue::kPlantWaterPieces);
                 if (!water.empty()) items.add(item("Condition", water));
                 conditions += "</tr>\n";
@@ -334,14 +401,13 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
         for (const StageRow& row : card.stages) {
             std::vector<std::string> files = pictures.pictures(row.stage->letter, taxon.cod);
             if (files.empty() && row.size.empty()) continue;
-            s += "<tr>\n<td width=\"20%\"><font color=\"#00F0F0\" size=\"4\"><b><i>" + std::string(row.stage->caption) +
+            s += "<tr>\n<td width=\"20%\"><font color=\"#00F0F0\" size=\"4\"><b><i>" + row.caption +
                  "</i></b></font>";
             if (!row.size.empty()) s += " upto " + row.size + " mm";
             s += "</td>\n<td width=\"80%\">\n";
             for (const std::string& name : files) {
-                const std::string r = "Images\\" + name;
-                s += "<a href=\"" + r + "\"><img src=\"" + r + "\" width=\"24%\" alt=\"" + row.stage->caption +
-                     "\"></a>\n";
+                const std::string r = place.imagesHref + name;
+                s += "<a href=\"" + r + "\"><img src=\"" + r + "\" width=\"24%\" alt=\"" + row.caption + "\"></a>\n";
             }
             s += "</td>\n</tr>\n";
         }
@@ -372,7 +438,7 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
                 if (!kept.empty()) kept += ",";
                 kept += token;
                 if (anyWritten) s += "<br>";
-                s += "<strong><font color=\"#00FF00\" face=\"Times New Roman\"><a href=\"../../Other/" + name +
+                s += "<strong><font color=\"#00FF00\" face=\"Times New Roman\"><a href=\"" + other + name +
                      ".html\">\n" + name + "</a></font></strong>\n";
                 anyWritten = true;
             }
@@ -409,10 +475,11 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const std::str
     for (const LinkRow& l : linksOf(doc_, taxon.cod, 0)) s += "<br>\n" + linkEntry(l);
     s += "</tr>\n</table>\n";
 
-    const std::string survey =
+    std::string survey =
         taxon.classific == catalogue::kFamilyLevel ? "s" + std::to_string(taxon.cod) + ".html" : "survey.html";
-    s += "<p align=\"center\"><a href=\"" + survey +
-         "\"><img src=\"../../survey.jpg\" border=\"0\" alt=\"Taxonomy survey\"></a><br>\n";
+    if (mainRun) survey = mainPage;
+    s += "<p align=\"center\"><a href=\"" + survey + "\"><img src=\"" + place.prefix +
+         "survey.jpg\" border=\"0\" alt=\"Taxonomy survey\"></a><br>\n";
 
     s += "<hr>\n<font color=\"#C0C0C0\" size=\"4\"><b>Responsible for the information is the member of Project "
          "support Committee:</b></font><br>\n";

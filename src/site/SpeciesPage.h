@@ -34,6 +34,11 @@ private:
 // a class), and " (" + English common name + ")" when it has one.
 std::string pageNameLine(db::CFishesDoc& doc, const catalogue::Taxon& taxon);
 
+// The pages written by the main page's run (the taxa at and above the class
+// level) differ from the catalogue's: the level name of the level table,
+// "Egg:", "Push to spawning" and a survey image that leads to the main page.
+enum class TaxonPageStyle { Catalogue, MainPageRun };
+
 // Writes species pages; pictures are read from disk once per class for the
 // life of the object, so keep one for one command or one run.
 class SpeciesPages {
@@ -41,23 +46,28 @@ public:
     SpeciesPages(db::CFishesDoc& doc, const SiteEnv& env);
     ~SpeciesPages();
 
-    // Class directory + "\m%lu.html" on disk; empty when the class is unknown.
+    // Folder + "\m%lu.html" on disk; empty when the class is unknown.
     std::filesystem::path pagePath(const catalogue::Taxon& taxon);
     // The class directory below the work directory ("\Classes\Pisces").
     std::string classDirectory(const catalogue::Taxon& taxon);
+    // Where the taxon's page stands: "\Classes" above the class level, its
+    // class directory otherwise.
+    std::string folderOf(const catalogue::Taxon& taxon);
 
     // Writes the page of a taxon. levelLabel is the level's name as the
     // catalogue shows it; empty takes it from the level table in the
     // interface language. False when the taxon or its class is unknown or
     // the page could not be written.
-    bool write(std::int32_t cod, const std::string& levelLabel = std::string());
+    bool write(std::int32_t cod, const std::string& levelLabel = std::string(),
+               TaxonPageStyle style = TaxonPageStyle::Catalogue);
     // Writes the page again only when its file already exists.
     bool rewriteIfExists(std::int32_t cod);
 
 private:
     struct Body;
-    PictureIndex& picturesOf(const std::string& classDir);
-    std::string bodyOf(const catalogue::Taxon& taxon, Group group, const std::string& level);
+    struct Place;
+    PictureIndex& picturesOf(const std::string& imagesDir);
+    std::string bodyOf(const catalogue::Taxon& taxon, Group group, const Place& place);
 
     db::CFishesDoc& doc_;
     const SiteEnv& env_;
