@@ -22,9 +22,8 @@ constexpr std::int64_t kSynonymOffset = 1000000000;
 constexpr std::int64_t kClassLevel = 262144;
 constexpr std::int64_t kTopCatalogueLevel = 131072;
 constexpr std::int64_t kSpeciesLevel = 64;
+constexpr std::int64_t kFishClass = 14;
 constexpr const char* kNoAuthor = ", ";
-constexpr const char* kEmptyKeep = "||||||";
-constexpr const char* kEmptySpawn = "||||||||";
 
 // Longer names first, so "Species group" is not read as "Species".
 const std::vector<std::pair<std::string, std::int64_t>>& levelNames() {
@@ -81,6 +80,83 @@ std::int64_t asInt(const Value& v) {
 
 std::string asText(const Value& v) {
     return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : std::string();
+}
+
+// How the value of a card field must read.
+enum class Rule {
+    Range,     // a number or "low-high", decimals with "."
+    Whole,     // an unsigned whole number
+    Length,    // a whole number of millimetres
+    Days,      // a whole number a small-integer column holds
+    Percent,   // a whole number 0..100
+    ListIndex, // an index 0..10 into the season or substrate list
+    Text,
+};
+
+bool isDecimal(const std::string& s) {
+    std::size_t dot = s.find('.');
+    if (dot == std::string::npos) return allDigits(s);
+    return allDigits(s.substr(0, dot)) && allDigits(s.substr(dot + 1));
+}
+
+void checkValue(const std::string& key, const std::string& value, Rule rule) {
+    switch (rule) {
+    case Rule::Range: {
+        std::size_t dash = value.find('-');
+        std::string low = value.substr(0, dash);
+        std::string high = dash == std::string::npos ? low : value.substr(dash + 1);
+        if (!isDecimal(low) || !isDecimal(high) || std::stod(low) > std::stod(high)) {
+            fail(key + " is a number or a range such as 20-26 or 6.5-7.5, not \"" + value + "\"");
+        }
+        break;
+    }
+    case Rule::Whole:
+        if (!allDigits(value) || value.size() > 9) fail(key + " is a whole number, digits only, not \"" + value + "\"");
+        break;
+    case Rule::Length:
+        if (!allDigits(value) || value.size() > 9) {
+            fail(key + " is a length in millimetres, digits only, not \"" + value + "\"");
+        }
+        break;
+    case Rule::Days:
+        if (!allDigits(value) || value.size() > 4) fail(key + " is a number of days up to 9999, not \"" + value + "\"");
+        break;
+    case Rule::Percent:
+        if (!allDigits(value) || value.size() > 3 || std::stoi(value) > 100) fail(key + " is a percentage 0-100");
+        break;
+    case Rule::ListIndex:
+        if (!allDigits(value) || value.size() > 2 || std::stoi(value) > 10) {
+            fail(key + " is an index 0-10 into its list, not \"" + value + "\"");
+        }
+        break;
+    case Rule::Text:
+        break;
+    }
+}
+
+const std::map<std::string, Rule>& careCardRules() {
+    static const std::map<std::string, Rule> rules = {
+        {"temp", Rule::Range},       {"ph", Rule::Range},           {"gh", Rule::Range},
+        {"kh", Rule::Range},         {"salt", Rule::Range},         {"vol", Rule::Whole},
+        {"water", Rule::Text},       {"food", Rule::Text},          {"habitat", Rule::Text},
+        {"len", Rule::Length},        {"flen", Rule::Length},         {"egg-size", Rule::Range},
+        {"fry-food", Rule::Text},    {"spawn-temp", Rule::Range},   {"spawn-ph", Rule::Range},
+        {"spawn-gh", Rule::Range},   {"spawn-kh", Rule::Range},     {"spawn-salt", Rule::Range},
+        {"spawn-vol", Rule::Whole},  {"season", Rule::ListIndex},   {"substrate", Rule::ListIndex},
+        {"push", Rule::Text},        {"eggs", Rule::Whole},         {"egg-days", Rule::Days},
+        {"hatch", Rule::Percent},    {"fry-days", Rule::Days},
+    };
+    return rules;
+}
+
+const std::map<std::string, Rule>& plantCardRules() {
+    static const std::map<std::string, Rule> rules = {
+        {"temp", Rule::Range},   {"ph", Rule::Range},       {"gh", Rule::Range},
+        {"kh", Rule::Range},     {"light", Rule::Text},     {"salt", Rule::Range},
+        {"height", Rule::Length}, {"diameter", Rule::Length}, {"substrate", Rule::Text},
+        {"habitat", Rule::Text},
+    };
+    return rules;
 }
 
 struct Line {
@@ -201,6 +277,8 @@ private:
                  [&](std::vector<Value>& r) { commonNames_.insert({asInt(r[0]), asInt(r[1])}); });
         c_.query("SELECT \"Of_fish\" FROM \"Fishes\"", {ColumnKind::Integer},
                  [&](std::vector<Value>& r) { cards_.insert(asInt(r[0])); });
+        c_.query("SELECT \"Of_cod\" FROM \"Plants\"", {ColumnKind::Integer},
+                 [&](std::vector<Value>& r) { plantCards_.insert(asInt(r[0])); });
         c_.query("SELECT \"Cod\",\"Name\",\"Of_cod\" FROM \"Habitat\"",
                  {ColumnKind::Integer, ColumnKind::Text, ColumnKind::Integer}, [&](std::vector<Value>& r) {
                      habitats_.emplace(lower(asText(r[1])), std::make_pair(asInt(r[0]), asInt(r[2])));
@@ -229,6 +307,9 @@ private:
             stack_.push_back(synonymLine(parent, trim(t.substr(1))));
         } else if (startsWith(t, "card ") || t == "card") {
             cardLine(parent, trim(t.substr(4)));
+            stack_.push_back({Kind::Card, 0, 0, parent.classCode});
+        } else if (startsWith(t, "plant ") || t == "plant") {
+            plantLine(parent, trim(t.substr(5)));
             stack_.push_back({Kind::Card, 0, 0, parent.classCode});
         } else {
             stack_.push_back(rankLine(parent, t));
@@ -328,44 +409,92 @@ private:
         return {Kind::Synonym, cod, level, parent.classCode};
     }
 
-    void cardLine(const Node& parent, const std::string& text) {
-        if (parent.kind != Kind::Taxon || parent.level > kSpeciesLevel) fail("a card stands under a species");
-        if (parent.classCode != 14) fail("care cards are for the fishes (class 14) only");
+    // "key=value | key=value ..." of a card or plant line, each key checked
+    // against its rule; a key may be given once.
+    std::map<std::string, std::string> cardFields(const std::string& text, const std::map<std::string, Rule>& rules) {
         std::map<std::string, std::string> values;
         for (const std::string& field : split(text, '|')) {
             std::size_t eq = field.find('=');
             if (eq == std::string::npos) fail("card field \"" + field + "\" is not key=value");
             std::string key = trim(field.substr(0, eq));
             std::string value = trim(field.substr(eq + 1));
-            if (key != "temp" && key != "ph" && key != "len" && key != "food" && key != "habitat") {
-                fail("unknown card field \"" + key + "\"");
-            }
+            auto rule = rules.find(key);
+            if (rule == rules.end()) fail("unknown card field \"" + key + "\"");
             if (value.empty()) fail("card field \"" + key + "\" is empty");
+            checkValue(key, value, rule->second);
             if (!values.emplace(key, value).second) fail("card field \"" + key + "\" given twice");
         }
-        const std::string& len = values["len"];
-        if (!len.empty() && !allDigits(len)) fail("len is the adult length in millimetres, digits only");
-        std::string habitat;
-        if (values.count("habitat")) {
-            for (const std::string& name : split(values["habitat"], ';')) {
-                auto it = habitats_.find(lower(name));
-                if (it == habitats_.end()) fail("unknown habitat \"" + name + "\"");
-                if (!habitat.empty()) habitat += ",";
-                habitat += std::to_string(it->second.first);
-            }
+        return values;
+    }
+
+    std::string habitatCodes(const std::string& names) {
+        std::string codes;
+        for (const std::string& name : split(names, ';')) {
+            auto it = habitats_.find(lower(name));
+            if (it == habitats_.end()) fail("unknown habitat \"" + name + "\"");
+            if (!codes.empty()) codes += ",";
+            codes += std::to_string(it->second.first);
         }
+        return codes;
+    }
+
+    static std::string joined(const std::vector<std::string>& pieces) {
+        std::string out;
+        for (std::size_t i = 0; i < pieces.size(); ++i) out += (i ? "|" : "") + pieces[i];
+        return out;
+    }
+
+    static std::int64_t number(const std::map<std::string, std::string>& values, const std::string& key) {
+        auto it = values.find(key);
+        return it == values.end() ? 0 : std::stoll(it->second);
+    }
+
+    void cardLine(const Node& parent, const std::string& text) {
+        if (parent.kind != Kind::Taxon || parent.level > kSpeciesLevel) fail("a card stands under a species");
+        if (parent.classCode != kFishClass) {
+            fail("care cards are for the fishes (class 14) only; plants take a plant line");
+        }
+        std::map<std::string, std::string> v = cardFields(text, careCardRules());
+        std::string habitat = v.count("habitat") ? habitatCodes(v["habitat"]) : std::string();
         if (cardsNow_.count(parent.cod)) fail("a second card for the same species");
         cardsNow_.insert(parent.cod);
         if (cards_.count(parent.cod)) return;  // loaded before: leave the card as it is
-        std::string keep = values["temp"] + "|" + values["ph"] + "|||||";
+        std::string keep = joined({v["temp"], v["ph"], v["gh"], v["kh"], v["salt"], v["vol"], v["water"]});
+        std::string spawn = joined({v["spawn-temp"], v["spawn-ph"], v["spawn-gh"], v["spawn-kh"], v["spawn-salt"],
+                                    v["spawn-vol"], v["season"], v["substrate"], v["push"]});
+        std::string female = v.count("flen") ? v["flen"] : v["len"];
         c_.execute(
             "INSERT INTO \"Fishes\"(\"Habitat\",\"Forage\",\"Forage_fr\",\"Keep_cond\",\"Spawn_cond\","
             "\"Egg_quant\",\"Egg_term\",\"Fr_perc\",\"Fr_term\",\"Of_fish\",\"Egg_size\",\"F_len\",\"Fr_len\","
             "\"J_len\",\"M_len\") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
-            {habitat, values["food"], std::string(), keep, std::string(kEmptySpawn), std::int64_t{0},
-             std::int64_t{0}, std::int64_t{0}, std::int64_t{0}, parent.cod, std::string(), len, std::string(),
-             std::string(), len});
+            {habitat, v["food"], v["fry-food"], keep, spawn, number(v, "eggs"), number(v, "egg-days"),
+             number(v, "hatch"), number(v, "fry-days"), parent.cod, v["egg-size"], female, std::string(),
+             std::string(), v["len"]});
         cards_.insert(parent.cod);
+    }
+
+    void plantLine(const Node& parent, const std::string& text) {
+        if (parent.kind != Kind::Taxon || parent.level > kSpeciesLevel) fail("a plant card stands under a species");
+        if (parent.classCode == kFishClass) fail("the fishes (class 14) take care cards, not plant cards");
+        std::map<std::string, std::string> v = cardFields(text, plantCardRules());
+        std::string habitat = v.count("habitat") ? habitatCodes(v["habitat"]) : std::string();
+        if (plantCardsNow_.count(parent.cod)) fail("a second plant card for the same species");
+        plantCardsNow_.insert(parent.cod);
+        if (plantCards_.count(parent.cod)) return;  // loaded before: leave the card as it is
+        // The four water pieces alone, as a new card holds them; the further
+        // pieces only when one of them is given.
+        std::vector<std::string> keep = {v["temp"], v["ph"], v["gh"], v["kh"]};
+        if (v.count("light") || v.count("salt")) {
+            for (const char* more : {"", "light", "salt", "", ""}) keep.push_back(*more ? v[more] : std::string());
+        }
+        c_.execute(
+            "INSERT INTO \"Plants\"(\"Of_cod\",\"Height\",\"Diameter\",\"Fl_size\",\"Seed_size\",\"Habitat\","
+            "\"Keep_cond\",\"Substrat\",\"Season\",\"Flow_term\",\"Seed_term\",\"Seed_perc\",\"Spr_size\",\"Root\") "
+            "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+            {parent.cod, v["height"], v["diameter"], std::string(), std::string(), habitat, joined(keep),
+             v["substrate"], std::int64_t{0}, std::int64_t{0}, std::int64_t{0}, std::int64_t{0}, std::string(),
+             std::string()});
+        plantCards_.insert(parent.cod);
     }
 
     std::int64_t findOrInsert(std::int64_t parent, std::int64_t level, const std::string& name,
@@ -403,6 +532,8 @@ private:
     std::set<std::pair<std::int64_t, std::int64_t>> commonNames_;
     std::set<std::int64_t> cards_;
     std::set<std::int64_t> cardsNow_;
+    std::set<std::int64_t> plantCards_;
+    std::set<std::int64_t> plantCardsNow_;
     std::map<std::string, std::pair<std::int64_t, std::int64_t>> habitats_;  // lower name -> code, parent
     std::vector<Node> stack_;
 };

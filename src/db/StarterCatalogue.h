@@ -1,5 +1,5 @@
 // The starter catalogue: species, plants, common names, synonyms, care cards
-// and the habitat tree that a new database is given, read from the text files
+// of the fishes, plant cards of every other class and the habitat tree that a new database is given, read from the text files
 // under data/catalogue (their format is described in data/catalogue/README.md).
 #pragma once
 
@@ -15,7 +15,9 @@ namespace db {
 // database already holds (same name, level and parent) is reused, so loading
 // the same folder twice adds nothing the second time.
 // Throws std::runtime_error "<file>:<line>: <reason>" on the first malformed
-// line, unknown level, class, parent or habitat; then nothing is loaded.
+// line, unknown level, class, parent, habitat or card field, or a card value
+// that does not read as its field requires (a range of numbers, a whole
+// number, a list index); then nothing is loaded.
 void loadStarterCatalogue(Connection& c, const std::filesystem::path& dir);
 
 }  // namespace db

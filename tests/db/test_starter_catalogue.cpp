@@ -2,6 +2,7 @@
 // the shipped data must form a sound tree, and bad input must load nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -60,7 +61,7 @@ protected:
 
     std::vector<std::int64_t> tableCounts() {
         std::vector<std::int64_t> n;
-        for (const char* t : {"Reedmere", "Common", "Habitat", "Fishes"}) {
+        for (const char* t : {"Reedmere", "Common", "Habitat", "Fishes", "Plants"}) {
             n.push_back(count(std::string("SELECT count(*) FROM \"") + t + "\""));
         }
         return n;
@@ -113,6 +114,10 @@ const char* kGoodFishes =
     "            card temp=20-26 | ph=5.0-7.0 | len=40 | food=live food | habitat=Amazon River basin\n";
 
 fs::path shipped() { return db::shippedDataDir() / "catalogue"; }
+
+bool isWhole(const std::string& s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+}
 
 }  // namespace
 
@@ -195,9 +200,10 @@ TEST_F(StarterDb, ShippedTreeIsSound) {
                 std::string keep = text(r[2]);
                 EXPECT_EQ(std::count(keep.begin(), keep.end(), '|'), 6) << keep;
                 EXPECT_NE(keep.substr(0, 2), "||") << all[fish].name << " card without temperature and pH";
-                EXPECT_EQ(text(r[3]), "||||||||");
-                EXPECT_FALSE(text(r[4]).empty());
-                EXPECT_EQ(text(r[4]), text(r[5]));
+                std::string spawn = text(r[3]);
+                EXPECT_EQ(std::count(spawn.begin(), spawn.end(), '|'), 8) << spawn;
+                EXPECT_TRUE(isWhole(text(r[4])) || text(r[4]).empty()) << all[fish].name << " " << text(r[4]);
+                EXPECT_TRUE(isWhole(text(r[5])) || text(r[5]).empty()) << all[fish].name << " " << text(r[5]);
             });
     EXPECT_GE(cards, 50);
 
@@ -343,4 +349,213 @@ TEST_F(StarterDb, NewEmbeddedDatabaseHoldsTheCatalogue) {
     fresh.query("SELECT count(*) FROM \"Reedmere\" WHERE \"Class\"=14 AND \"Classific\"=64", {db::ColumnKind::Integer},
                 [&](std::vector<db::Value>& r) { species = num(r[0]); });
     EXPECT_GE(species, 200);
+}
+
+namespace {
+
+// "20", "6.5" or "20-26" with the low end not above the high one.
+bool readsAsRange(const std::string& s) {
+    std::size_t dash = s.find('-');
+    std::string low = s.substr(0, dash), high = dash == std::string::npos ? low : s.substr(dash + 1);
+    for (const std::string* part : {&low, &high}) {
+        std::size_t used = 0;
+        try {
+            std::stod(*part, &used);
+        } catch (const std::exception&) {
+            return false;
+        }
+        if (used != part->size() || (*part)[0] == '-' || (*part)[0] == '+') return false;
+    }
+    return std::stod(low) <= std::stod(high);
+}
+
+std::vector<std::string> pieces(const std::string& packed) {
+    std::vector<std::string> out;
+    std::stringstream in(packed);
+    std::string piece;
+    while (std::getline(in, piece, '|')) out.push_back(piece);
+    if (!packed.empty() && packed.back() == '|') out.push_back("");
+    return out;
+}
+
+const char* const kCrayfish =
+    "class 10420\n"
+    "  Superorder Eucarida | Calman, 1904\n"
+    "    Order Decapoda | Latreille, 1802\n"
+    "      Family Cambaridae | Hobbs, 1942\n"
+    "        Genus Procambarus | Ortmann, 1905\n"
+    "          Species clarkii | (Girard, 1852) | en=Red swamp crayfish\n"
+    "            = Cambarus clarkii | Girard, 1852\n";
+
+}  // namespace
+
+TEST_F(StarterDb, ShippedSpeciesAllHaveTheirCardsWithReadableValues) {
+    db::loadStarterCatalogue(c, shipped());
+    std::map<std::int64_t, Row> all = taxa();
+    std::set<std::int64_t> fishCards, plantCards, habitats;
+    c.query("SELECT \"Cod\" FROM \"Habitat\"", {db::ColumnKind::Integer},
+            [&](std::vector<db::Value>& r) { habitats.insert(num(r[0])); });
+    auto habitatsExist = [&](const std::string& codes, const std::string& who) {
+        std::stringstream in(codes);
+        std::string code;
+        while (std::getline(in, code, ',')) {
+            EXPECT_TRUE(isWhole(code) && habitats.count(std::stoll(code))) << who << " habitat " << code;
+        }
+    };
+    auto rangesRead = [&](const std::vector<std::string>& p, std::initializer_list<std::size_t> which,
+                          const std::string& who) {
+        for (std::size_t i : which) {
+            if (i < p.size() && !p[i].empty()) EXPECT_TRUE(readsAsRange(p[i])) << who << " piece " << i << ": " << p[i];
+        }
+    };
+
+    c.query("SELECT \"Of_fish\",\"Habitat\",\"Keep_cond\",\"Spawn_cond\" FROM \"Fishes\"",
+            {db::ColumnKind::Integer, db::ColumnKind::Text, db::ColumnKind::Text, db::ColumnKind::Text},
+            [&](std::vector<db::Value>& r) {
+                std::string who = all[num(r[0])].name;
+                EXPECT_TRUE(fishCards.insert(num(r[0])).second) << "two cards: " << who;
+                habitatsExist(text(r[1]), who);
+                std::vector<std::string> keep = pieces(text(r[2])), spawn = pieces(text(r[3]));
+                ASSERT_EQ(keep.size(), 7u) << who;
+                ASSERT_EQ(spawn.size(), 9u) << who;
+                EXPECT_TRUE(readsAsRange(keep[0]) && readsAsRange(keep[1])) << who << " " << text(r[2]);
+                rangesRead(keep, {2, 3, 4}, who);
+                rangesRead(spawn, {0, 1, 2, 3, 4}, who);
+                for (std::size_t i : {5u, 6u, 7u}) {
+                    std::string v = i == 5 ? keep[5] : spawn[i];
+                    EXPECT_TRUE(v.empty() || isWhole(v)) << who << " " << v;
+                }
+                for (std::size_t i : {6u, 7u}) {
+                    if (!spawn[i].empty()) EXPECT_LE(std::stoi(spawn[i]), 10) << who;
+                }
+            });
+    c.query("SELECT \"Of_cod\",\"Habitat\",\"Keep_cond\",\"Height\" FROM \"Plants\"",
+            {db::ColumnKind::Integer, db::ColumnKind::Text, db::ColumnKind::Text, db::ColumnKind::Text},
+            [&](std::vector<db::Value>& r) {
+                std::string who = all[num(r[0])].name;
+                EXPECT_TRUE(plantCards.insert(num(r[0])).second) << "two plant cards: " << who;
+                EXPECT_NE(all[num(r[0])].cls, 14) << who;
+                habitatsExist(text(r[1]), who);
+                std::vector<std::string> keep = pieces(text(r[2]));
+                EXPECT_TRUE(keep.size() == 4u || keep.size() == 9u) << who << " " << text(r[2]);
+                EXPECT_TRUE(readsAsRange(keep[0]) && readsAsRange(keep[1])) << who << " " << text(r[2]);
+                rangesRead(keep, {2, 3, 6}, who);
+                EXPECT_TRUE(text(r[3]).empty() || isWhole(text(r[3]))) << who << " " << text(r[3]);
+            });
+
+    std::map<std::int64_t, int> speciesPerClass;
+    for (const auto& [cod, t] : all) {
+        if (t.level != 64) continue;
+        ++speciesPerClass[t.cls];
+        if (t.cls == 14) EXPECT_TRUE(fishCards.count(cod)) << t.name << " has no care card";
+        else EXPECT_TRUE(plantCards.count(cod)) << t.name << " has no plant card";
+    }
+    EXPECT_GE(speciesPerClass[10420], 30);
+    EXPECT_GE(speciesPerClass[12329] + speciesPerClass[12176], 25);
+    // The Crustacea hold shrimps, crayfish and crabs under their infraorders.
+    for (const char* infraorder : {"Caridea", "Astacidea", "Brachyura"}) {
+        EXPECT_EQ(count(std::string("SELECT count(*) FROM \"Reedmere\" WHERE \"Class\"=10420 AND \"Classific\"=16384 "
+                                    "AND \"Lat_name\"='") + infraorder + "'"),
+                  1)
+            << infraorder;
+    }
+}
+
+TEST_F(StarterDb, PlantLineStoresThePlantCard) {
+    std::string text = std::string(kCrayfish) +
+                       "            plant temp=18-28 | ph=6.5-8.5 | height=150 | "
+                       "habitat=Amazon River basin; Lake Malawi\n"
+                       "class 12129\n"
+                       "  Superorder Lilianae | ,\n"
+                       "    Order Alismatales | R.Br. ex Bercht. & J.Presl, 1820\n"
+                       "      Family Araceae | Juss., 1789\n"
+                       "        Genus Anubias | Schott, 1857\n"
+                       "          Species barteri | Schott, 1860\n"
+                       "            plant light=low | temp=22-28 | gh=2-15 | substrate=tied to wood | ph=6.0-7.5\n";
+    db::loadStarterCatalogue(c, folder({{"habitats.txt", kHabitats}, {"p.txt", text}}));
+    std::string crayfish = scalar("SELECT \"Cod\" FROM \"Reedmere\" WHERE \"Lat_name\"='clarkii'");
+    std::string anubias = scalar("SELECT \"Cod\" FROM \"Reedmere\" WHERE \"Lat_name\"='barteri'");
+    // Water pieces alone keep the three bars of a new card.
+    EXPECT_EQ(scalar("SELECT \"Keep_cond\" FROM \"Plants\" WHERE \"Of_cod\"=" + crayfish), "18-28|6.5-8.5||");
+    EXPECT_EQ(scalar("SELECT \"Height\" FROM \"Plants\" WHERE \"Of_cod\"=" + crayfish), "150");
+    EXPECT_EQ(scalar("SELECT \"Habitat\" FROM \"Plants\" WHERE \"Of_cod\"=" + crayfish),
+              scalar("SELECT \"Cod\" FROM \"Habitat\" WHERE \"Name\"='Amazon River basin'") + "," +
+                  scalar("SELECT \"Cod\" FROM \"Habitat\" WHERE \"Name\"='Lake Malawi'"));
+    // Lighting is the sixth of the nine pieces.
+    EXPECT_EQ(scalar("SELECT \"Keep_cond\" FROM \"Plants\" WHERE \"Of_cod\"=" + anubias),
+              "22-28|6.0-7.5|2-15|||low|||");
+    EXPECT_EQ(scalar("SELECT \"Substrat\" FROM \"Plants\" WHERE \"Of_cod\"=" + anubias), "tied to wood");
+    EXPECT_EQ(scalar("SELECT \"Habitat\" FROM \"Plants\" WHERE \"Of_cod\"=" + anubias), "");
+    EXPECT_EQ(count("SELECT count(*) FROM \"Plants\""), 2);
+    EXPECT_EQ(count("SELECT count(*) FROM \"Fishes\""), 0);
+}
+
+TEST_F(StarterDb, CareCardCarriesHardnessSpawningAndOffspring) {
+    std::string text = kGoodFishes;
+    text.replace(text.find("card temp=20-26"), 4,
+                 "card gh=1-10 | kh=0-4 | vol=40 | water=weekly, a quarter | flen=45 | fry-food=infusoria | "
+                 "spawn-temp=24-26 | spawn-ph=5.0-6.0 | spawn-gh=0-2 | season=10 | substrate=8 | "
+                 "push=soft water, dim light | eggs=200 | egg-days=1 | hatch=80 | fry-days=5 | egg-size=0.8 |");
+    db::loadStarterCatalogue(c, folder({{"habitats.txt", kHabitats}, {"a.txt", text}}));
+    std::string neon = scalar("SELECT \"Cod\" FROM \"Reedmere\" WHERE \"Lat_name\"='innesi'");
+    auto field = [&](const char* column) {
+        return scalar(std::string("SELECT CAST(\"") + column + "\" AS TEXT) FROM \"Fishes\" WHERE \"Of_fish\"=" + neon);
+    };
+    EXPECT_EQ(field("Keep_cond"), "20-26|5.0-7.0|1-10|0-4||40|weekly, a quarter");
+    EXPECT_EQ(field("Spawn_cond"), "24-26|5.0-6.0|0-2||||10|8|soft water, dim light");
+    EXPECT_EQ(field("M_len"), "40");
+    EXPECT_EQ(field("F_len"), "45");
+    EXPECT_EQ(field("Forage_fr"), "infusoria");
+    EXPECT_EQ(field("Egg_quant"), "200");
+    EXPECT_EQ(field("Egg_term"), "1");
+    EXPECT_EQ(field("Fr_perc"), "80");
+    EXPECT_EQ(field("Fr_term"), "5");
+    EXPECT_EQ(field("Egg_size"), "0.8");
+}
+
+TEST_F(StarterDb, MalformedCardValuesStopTheLoadAndKeepNothing) {
+    auto withCard = [](const std::string& fields) {
+        std::string text = kGoodFishes;
+        std::size_t at = text.find("card temp=");
+        return text.substr(0, at) + "card " + fields + "\n";
+    };
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"temp=26-20 | ph=6", "range"},          // upside down
+        {"temp=warm | ph=6", "range"},           // not a number
+        {"temp=20-26 | ph=6,5", "range"},        // decimal comma
+        {"temp=20-26 | season=11", "index 0-10"},
+        {"temp=20-26 | hatch=120", "percentage"},
+        {"temp=20-26 | eggs=many", "whole number"},
+        {"temp=20-26 | egg-days=40000", "days"},
+        {"temp=20-26 | height=40", "unknown card field \"height\""},
+    };
+    for (const auto& [fields, why] : cases) {
+        SCOPED_TRACE(fields);
+        expectRefused(folder({{"habitats.txt", kHabitats}, {"a.txt", kGoodFishes}, {"b.txt", withCard(fields)}}),
+                      "b.txt:8:", why);
+    }
+    // Each kind of card belongs to its own classes, and only under a species.
+    std::string plantOnFish = std::string(kGoodFishes) + "            plant temp=20-26\n";
+    expectRefused(folder({{"habitats.txt", kHabitats}, {"a.txt", plantOnFish}}), "a.txt:9:", "care cards");
+    std::string cardOnCrayfish = std::string(kCrayfish) + "            card temp=20-26\n";
+    expectRefused(folder({{"a.txt", cardOnCrayfish}}), "a.txt:8:", "plant line");
+    std::string plantOnGenus = std::string(kCrayfish).substr(0, std::string(kCrayfish).find("          Species")) +
+                               "          plant temp=20-26\n";
+    expectRefused(folder({{"a.txt", plantOnGenus}}), "a.txt:6:", "under a species");
+    std::string twoPlantCards = std::string(kCrayfish) + "            plant temp=20-26\n            plant ph=7\n";
+    expectRefused(folder({{"a.txt", twoPlantCards}}), "a.txt:9:", "second plant card");
+    std::string badHeight = std::string(kCrayfish) + "            plant temp=20-26 | height=15 cm\n";
+    expectRefused(folder({{"a.txt", badHeight}}), "a.txt:8:", "millimetres");
+    std::string strayHabitat = std::string(kCrayfish) + "            plant temp=20-26 | habitat=Atlantis\n";
+    expectRefused(folder({{"habitats.txt", kHabitats}, {"a.txt", strayHabitat}}), "a.txt:8:",
+                  "unknown habitat \"Atlantis\"");
+}
+
+TEST_F(StarterDb, PlantCardOfAnEarlierLoadIsLeftAsItIs) {
+    fs::path dir = folder({{"a.txt", std::string(kCrayfish) + "            plant temp=18-28 | height=150\n"}});
+    db::loadStarterCatalogue(c, dir);
+    c.execute("UPDATE \"Plants\" SET \"Height\"='120'", {});
+    db::loadStarterCatalogue(c, dir);
+    EXPECT_EQ(count("SELECT count(*) FROM \"Plants\""), 1);
+    EXPECT_EQ(scalar("SELECT \"Height\" FROM \"Plants\""), "120");
 }
