@@ -181,10 +181,12 @@ void FishcatalWindow::contextMenuTextsFollowTheLanguage() {
     QCOMPARE(texts.size(), 12);
     QCOMPARE(texts.first(), QStringLiteral("Добавить -"));
     QVERIFY(texts.contains(QStringLiteral("Обзор систематики")));
-    // Everything but the surveys.
-    QCOMPARE(active.size(), 8);
+    // Everything but the family's survey, which a species has not.
+    QCOMPARE(active.size(), 11);
     QVERIFY(active.contains(QStringLiteral("Добавить -")));
-    QVERIFY(!active.contains(QStringLiteral("Обзор систематики")));
+    QVERIFY(active.contains(QStringLiteral("Обзор систематики")));
+    QVERIFY(active.contains(QStringLiteral("Добавить htm-лестницу для -")));
+    QVERIFY(!active.contains(QStringLiteral("Обзор семейства...")));
     QCOMPARE(d.commandRow(), rowOf(d, 64));
     p.answerNext(platform::Answer::No);
     QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);  // the key belongs to the command, not the text

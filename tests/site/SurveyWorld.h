@@ -31,18 +31,17 @@ struct SurveyWorld : SiteWorld {
         std::sort(names.begin(), names.end());
         return names;
     }
-    // Compares a page with its expected bytes; on a difference the written
-    // page is kept beside the build for inspection.
-    ::testing::AssertionResult sameAsExpected(const fs::path& page, const std::string& expectedName) {
+    // Empty when a page has its expected bytes; otherwise where they part
+    // (the written page is then kept beside the build for inspection).
+    std::string differenceFrom(const fs::path& page, const std::string& expectedName) {
         const std::string got = bytesOf(page);
         const std::string want = bytesOf(expectedDir() / expectedName);
-        if (got == want) return ::testing::AssertionSuccess();
+        if (got == want) return std::string();
         writeBytes(fs::current_path() / ("got_" + expectedName), got);
         std::size_t at = 0;
         while (at < got.size() && at < want.size() && got[at] == want[at]) ++at;
-        return ::testing::AssertionFailure() << page << " differs from " << expectedName << " at byte " << at
-                                             << ": got \"" << got.substr(at, 80) << "\" want \""
-                                             << want.substr(at, 80) << "\"";
+        return page.string() + " differs from " + expectedName + " at byte " + std::to_string(at) + ": got \"" +
+               got.substr(at, 80) + "\" want \"" + want.substr(at, 80) + "\"";
     }
 };
 

@@ -76,15 +76,15 @@ TEST(MainPage, HighTaxonomyDownToTheClassesAndTheirPages) {
     HighWorld w;
     std::vector<std::string> items;
     ASSERT_TRUE(site::writeMainPage(w.doc, w.env, [&](const std::string& t) { items.push_back(t); }));
-    EXPECT_TRUE(w.sameAsExpected(w.workDir() / "Reedmere.html", "Reedmere.html"));
+    EXPECT_EQ(w.differenceFrom(w.workDir() / "Reedmere.html", "Reedmere.html"), "");
     EXPECT_EQ(items.front(), "Kingdom Animalia");
     EXPECT_EQ(items.size(), 14u);  // 8 taxa above the classes and 6 classes
     // Children of the root lead back to the main page.
-    EXPECT_TRUE(w.sameAsExpected(w.workDir() / "Classes" / "m2.html", "high_animalia.html"));
+    EXPECT_EQ(w.differenceFrom(w.workDir() / "Classes" / "m2.html", "high_animalia.html"), "");
     // A class below a high taxon is linked into its class directory.
-    EXPECT_TRUE(w.sameAsExpected(w.workDir() / "Classes" / "m4.html", "high_vertebrata.html"));
+    EXPECT_EQ(w.differenceFrom(w.workDir() / "Classes" / "m4.html", "high_vertebrata.html"), "");
     // The class's own page, with the links of its class directory.
-    EXPECT_TRUE(w.sameAsExpected(w.pisces() / "m14.html", "high_pisces.html"));
+    EXPECT_EQ(w.differenceFrom(w.pisces() / "m14.html", "high_pisces.html"), "");
     EXPECT_FALSE(fs::exists(w.workDir() / "Classes" / "m1.html"));
     EXPECT_FALSE(fs::exists(w.pisces() / "m1000.html"));
     EXPECT_TRUE(w.launched.empty());
@@ -120,7 +120,7 @@ TEST(MainPage, TheTaxonomyReportOnTheRunner) {
     EXPECT_EQ(log.lines.front(), "************** Complete *************");
     EXPECT_EQ(log.lines[1], "Class Polypodiopsida");
     EXPECT_EQ(log.lines.back(), "************** Taxonomy report *************");
-    EXPECT_TRUE(w.sameAsExpected(w.workDir() / "Reedmere.html", "Reedmere.html"));
+    EXPECT_EQ(w.differenceFrom(w.workDir() / "Reedmere.html", "Reedmere.html"), "");
     ASSERT_EQ(w.launched.size(), 1u);
     EXPECT_NE(w.launched[0].find("Reedmere.html"), std::string::npos);
 }

@@ -1,5 +1,7 @@
 // The Catalogs menu and the panel's catalogue button.
 #include "catalogue/CatalogMenu.h"
+#include "reports/TaxonomyReport.h"
+#include "site/PageSkeleton.h"
 #include "ui/app/CFishesView.h"
 #include "ui/app/Commands.h"
 #include "ui/app/MainCommands.h"
@@ -34,6 +36,11 @@ void addCatalogsCommands(CommandMap& map, MainContext& ctx) {
         emit ctx.view.classMenuChanged();  // names or menu flags may have changed
     };
     map[IDC_FISH_CATALOGUE] = [&ctx] { open(ctx, catalogue::fishCatalogueRequest(ctx.shell.settings)); };
+    map[ID_TAXONOMY_REPORT] = [&ctx] {
+        reports::ReportRunner runner(ctx.work, ctx.view);
+        reports::startTaxonomyReport(runner, ctx.work, ctx.shell.doc,
+                                     site::siteEnv(ctx.shell.settings, ctx.shell.prompter));
+    };
     map[ID_CD_ROM] = [&ctx] { toggle(ctx, &core::Settings::CD); };
     map[ID_WWW_SERVER] = [&ctx] { toggle(ctx, &core::Settings::WWW); };
 }

@@ -60,6 +60,7 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
     classLabel->setFont(bold);
     layout->addWidget(classLabel);
     auto* host = new QWidget(this);
+    rowsHost_ = host;
     buildRows(host);
     layout->addWidget(host);
 
@@ -72,9 +73,13 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
     switches->addWidget(commonNames_);
     switches->addStretch();
     stopReport_ = new QPushButton(QStringLiteral("Stop Report!"), this);
-    stopReport_->setEnabled(false);  // enabled while a survey runs
+    stopReport_->setVisible(false);  // shown and enabled while a survey or page run goes on
+    stopReport_->setEnabled(false);
+    connect(stopReport_, &QPushButton::clicked, this, &Fishcatal::stopGeneration);
     switches->addWidget(stopReport_);
     layout->addLayout(switches);
+    status_ = new QLabel(this);
+    layout->addWidget(status_);
 
     fullName_ = new QLineEdit(this);
     fullName_->setReadOnly(true);
@@ -83,6 +88,7 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
     synonyms_->setMaximumHeight(90);
     layout->addWidget(synonyms_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_ = buttons;
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -98,7 +104,7 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
     resize(760, sizeHint().height());
 }
 
-Fishcatal::~Fishcatal() = default;
+Fishcatal::~Fishcatal() { closeGeneration(); }
 
 void Fishcatal::buildRows(QWidget* host) {
     auto* grid = new QGridLayout(host);
@@ -200,21 +206,28 @@ void Fishcatal::showNames() {
     for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));
 }
 
-// The editing commands where they can act, the page and card commands on a
-// selected taxon; the surveys stay in the menu, unavailable.
+// The editing commands where they can act, the page and card commands and
+// the htm-stair on a selected taxon, the family's survey on a family, the
+// class-wide surveys always.
 void Fishcatal::updateCommands() {
     const auto& rows = model_.rows();
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
         bool chosen = rows[i].selected >= 0;
         std::set<int> active = editingCommands(model_, static_cast<int>(i));
-        if (chosen) active.insert({kCmdEditInfo, kCmdViewInfo, kCmdEditHtm});
+        if (chosen) active.insert({kCmdEditInfo, kCmdViewInfo, kCmdEditHtm, kCmdAddStair});
+        if (chosen && rows[i].path[static_cast<std::size_t>(rows[i].selected)].classific == kFamilyLevel)
+            active.insert(kCmdFamilySurvey);
+        active.insert({kCmdTaxonomySurvey, kCmdFamiliesSurveys});
         rows_[i].path->setActiveCommands(active);
     }
 }
 
 void Fishcatal::runCommand(int row, int id) {
     commandRow_ = row;
+    if (generating()) return;
     if (editingCommands(model_, row).count(id)) return runEditing(row, id);
+    if (id == kCmdTaxonomySurvey || id == kCmdFamiliesSurveys || id == kCmdFamilySurvey || id == kCmdAddStair)
+        return runGeneration(row, id);
     const CatalogueRow& r = model_.rows()[static_cast<std::size_t>(row)];
     if (r.selected < 0) return;
     const Taxon& taxon = r.path[static_cast<std::size_t>(r.selected)];

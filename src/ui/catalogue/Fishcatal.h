@@ -17,6 +17,7 @@
 class CComboFind;
 class CComboTaxon;
 class QCheckBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -42,6 +43,12 @@ public:
     QListWidget* synonyms() const { return synonyms_; }
     QLineEdit* fullNameLine() const { return fullName_; }
     QPushButton* stopReport() const { return stopReport_; }
+    // Names the taxon a survey or page run works on.
+    QLabel* statusLine() const { return status_; }
+    // A survey or page run is going on (FishcatalSurveys.cpp).
+    bool generating() const;
+    // Closing during a run stops the run and waits for it.
+    void done(int result) override;
     // The row that last had the focus; its selected entry is what commands act on.
     int commandRow() const { return commandRow_; }
 
@@ -58,6 +65,12 @@ private:
     void chooseFind(int row, int index);
     void runCommand(int row, int id);
     void runEditing(int row, int id);  // FishcatalEditing.cpp
+    // The surveys and the htm-stair, off the interface thread (FishcatalSurveys.cpp).
+    void runGeneration(int row, int id);
+    void setGenerating(bool on);
+    void generationEnded(bool stopped);
+    void stopGeneration();   // the "Stop Report!" button: asks, returns at once
+    void closeGeneration();  // stops the run and waits for its end
     void findSwitched();
     void refillFind();
     void showRows();
@@ -79,6 +92,11 @@ private:
     QListWidget* synonyms_;
     QLineEdit* fullName_;
     QPushButton* stopReport_;
+    QLabel* status_;
+    QWidget* rowsHost_;
+    QDialogButtonBox* buttons_;
+    struct Generation;
+    std::shared_ptr<Generation> generation_;  // made with the first run
     int commandRow_ = -1;
 };
 
