@@ -63,6 +63,7 @@ private slots:
         onNextDialog([](QDialog* d) {
             click(d, "newTank");
             type(child<QLineEdit>(d, "name"), "quarantine");
+            type(child<QLineEdit>(d, "price"), "5000");  // the balance lists bought tanks
             click(d, "cancel");
         });
         frame_->commands().run(app::ID_TANKS);
