@@ -13,8 +13,8 @@
 
 namespace catalogue {
 
-constexpr std::int32_t kRootLevel = 536870912;
-constexpr std::int32_t kClassLevel = 262144;
+using core::kClassLevel;
+using core::kRootLevel;
 constexpr std::int32_t kTopCatalogueLevel = 131072;
 constexpr std::int32_t kBranchPathLevel = 8192;
 constexpr std::int32_t kFamilyLevel = 4096;
