@@ -21,42 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kTanks = 300;
-constexpr int kLots = 10000;
-constexpr int kSpawnings = 5000;
-
-db::Timestamp day(int d, int m, int y) { return {core::localDate(d, m, y)}; }
-
-void generateFarm(db::Connection& c, const bench::GeneratedCatalogue& cat) {
-    db::Transaction t(c);
-    for (int i = 0; i < kTanks; ++i)
-        c.execute("INSERT INTO \"Aquariums\" (\"Cod\",\"In_liters\",\"Other\",\"Size_height\",\"Size_length\","
-                  "\"Size_width\",\"Date\",\"Date_out\",\"Price\",\"Price_out\") VALUES (?,?,?,0,0,0,?,?,1000,0)",
-                  {std::int64_t(1000 + i), std::int64_t(20 + i % 200), "Rack " + std::to_string(i / 10),
-                   day(1 + i % 28, 1, 2025), day(1, 1, 1980)});
-    for (int i = 0; i < kLots; ++i) {
-        const bool bought = i % 3 == 0;
-        const bool emptied = i % 7 == 0;
-        const db::Timestamp firstEat = day(1 + i % 28, 1 + i % 12, 2025);
-        c.execute("INSERT INTO \"My fishes\" (\"Cod\",\"Number_female\",\"Number_fries\",\"Number_male\","
-                  "\"Of_aquarium\",\"Of_fish\",\"Of_fry\",\"Other\",\"Place_birth\",\"Date_first_eat\",\"Date_mf\","
-                  "\"Date_dye\",\"Date_gift\",\"Date_sale\",\"Died\",\"Gifted\",\"Income\",\"Outgo\",\"Saled\","
-                  "\"Forsale\",\"Price\",\"Size\") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0,0,?)",
-                  {std::int64_t(10000 + i), std::int64_t(emptied ? 0 : 1 + i % 4),
-                   std::int64_t(emptied ? 0 : i % 30), std::int64_t(emptied ? 0 : i % 5),
-                   std::int64_t(1000 + i % kTanks), std::int64_t(cat.species[i % cat.species.size()]),
-                   std::int64_t(bought ? 2 : 20000 + i % kSpawnings), std::string(i % 4 ? "" : "wild"),
-                   std::string(bought ? "Market" : "Reed"), firstEat, firstEat, day(1 + i % 28, 1 + (i + 3) % 12, 2025),
-                   day(1, 1, 1980), day(1 + i % 28, 1 + (i + 5) % 12, 2025), std::int64_t(i % 3), std::int64_t(0),
-                   std::int64_t(bought ? 150 : 0), std::int64_t(400), std::int64_t(i % 6), std::int64_t(i % 5)});
-    }
-    for (int i = 0; i < kSpawnings; ++i)
-        c.execute("INSERT INTO \"Incubator\" (\"Cod\",\"Number_eggs\",\"Number_fries\",\"Of_father\",\"Of_mother\","
-                  "\"Fries_out\",\"Date_eggs\",\"Date_fries\",\"Of_incubator\") VALUES (?,100,60,?,?,40,?,?,?)",
-                  {std::int64_t(20000 + i), std::int64_t(10000 + (2 * i) % kLots),
-                   std::int64_t(10000 + (2 * i + 1) % kLots), day(1 + i % 28, 1 + i % 12, 2025),
-                   day(1 + i % 28, 1 + i % 12, 2025), std::int64_t(i % 10)});
-    t.commit();
+bench::FarmShape farmShape() {
+    bench::FarmShape shape;
+    shape.tanks = 300;
+    shape.lots = 10000;
+    shape.spawnings = 5000;
+    return shape;
 }
 
 struct World {
@@ -66,7 +36,7 @@ struct World {
         db::createEmbeddedDatabase(world.databaseFile(), false);
         db::Connection c;
         c.open(db::chooseDataSource().connectionString);
-        generateFarm(c, bench::generateCatalogue(c, 5000));
+        bench::generateFarm(c, bench::generateCatalogue(c, 5000), farmShape());
         workDir = world.root() / "work";
         fs::create_directories(workDir / "Reports");
         fs::copy_file(fs::path(REEDMERE_DATA_DIR) / "site" / "blank.html", workDir / "blank.html",

@@ -11,6 +11,16 @@ namespace core {
 // Local midnight of the given day (no daylight-saving guess beyond the zone's own).
 std::time_t localDate(int day, int month, int year);
 
+// Local seconds of a date and time of day, equal to mktime's with the zone
+// deciding daylight saving, without consulting the zone for every value:
+// each day is looked up once per thread and zone. Checks the process's
+// zone (TZ) when made, so make one for a batch of values, not per value.
+class LocalTimes {
+public:
+    LocalTimes();
+    std::time_t seconds(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+};
+
 // Local midnight of the day that holds t, whatever its year.
 std::time_t startOfDay(std::time_t t);
 

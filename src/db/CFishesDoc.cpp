@@ -12,6 +12,14 @@ std::unique_ptr<R> openMember(Connection& c, const char* sort) {
     return r;
 }
 
+// A second object of a table begins on the first one's rows instead of reading them again.
+template <class R>
+std::unique_ptr<R> openSecond(Connection& c, const R& first) {
+    auto r = std::make_unique<R>(c);
+    r->openSharing(first);
+    return r;
+}
+
 }  // namespace
 
 CFishesDoc::~CFishesDoc() { destroy(); }
@@ -25,7 +33,7 @@ void CFishesDoc::create(const DataSourceChoice& source, const Progress& progress
         db = std::make_unique<Connection>();
         connect(*db, source);
         taxa = openMember<Fish>(*db, "Lat_name");
-        taxa2 = openMember<Fish>(*db, "Lat_name");
+        taxa2 = openSecond(*db, *taxa);
         say("Read common names...");
         commonNames = openMember<Common>(*db, "Name");
         say("Read my fishes...");
@@ -43,9 +51,9 @@ void CFishesDoc::create(const DataSourceChoice& source, const Progress& progress
         expenseKinds = openMember<Senttype>(*db, "");
         say("Read Reed Mere info...");
         animalCards = openMember<Fishes>(*db, "");
-        animalCards2 = openMember<Fishes>(*db, "");
+        animalCards2 = openSecond(*db, *animalCards);
         plantCards = openMember<Plants>(*db, "");
-        plantCards2 = openMember<Plants>(*db, "");
+        plantCards2 = openSecond(*db, *plantCards);
         prices = openMember<Price>(*db, "");
         descriptions = openMember<CDescr>(*db, "");
         journal = openMember<CJournal>(*db, "Date");

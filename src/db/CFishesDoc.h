@@ -1,6 +1,7 @@
 // The single document: the database connection and one open record object
 // per table (two for the taxa, the animal cards and the plant cards), each
-// holding a snapshot of its whole table after creation.
+// holding a snapshot of its whole table after creation (a second object
+// begins on the first one's rows).
 #pragma once
 
 #include <functional>

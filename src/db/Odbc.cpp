@@ -1,11 +1,16 @@
 #include "db/Odbc.h"
 
+#include "core/Dates.h"
+
+#include <list>
 #include <memory>
+#include <unordered_map>
 
 #include <sql.h>
 #include <sqlext.h>
 
 #include <cstring>
+#include <exception>
 #include <strings.h>
 
 namespace db {
@@ -68,29 +73,9 @@ SQL_TIMESTAMP_STRUCT toOdbc(std::time_t t) {
     return ts;
 }
 
-std::time_t fromOdbc(const SQL_TIMESTAMP_STRUCT& ts) {
-    std::tm tm{};
-    tm.tm_year = ts.year - 1900;
-    tm.tm_mon = ts.month - 1;
-    tm.tm_mday = ts.day;
-    tm.tm_hour = ts.hour;
-    tm.tm_min = ts.minute;
-    tm.tm_sec = ts.second;
-    tm.tm_isdst = -1;
-    return std::mktime(&tm);
+std::time_t fromOdbc(const SQL_TIMESTAMP_STRUCT& ts, core::LocalTimes& local) {
+    return local.seconds(ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second);
 }
-
-// Owns one statement handle.
-struct Statement {
-    SQLHSTMT h = SQL_NULL_HSTMT;
-    explicit Statement(SQLHDBC dbc) {
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &h)))
-            throw DbError(diagnostics(SQL_HANDLE_DBC, dbc));
-    }
-    ~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, h); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-};
 
 // Parameter buffers must outlive SQLExecute.
 struct BoundParams {
@@ -138,7 +123,7 @@ struct BoundParams {
 };
 
 // Reads one column of the current row with SQLGetData; long texts in chunks.
-Value readColumn(SQLHSTMT st, SQLUSMALLINT n, ColumnKind kind) {
+Value readColumn(SQLHSTMT st, SQLUSMALLINT n, ColumnKind kind, core::LocalTimes& local) {
     SQLLEN ind = 0;
     switch (kind) {
     case ColumnKind::Integer: {
@@ -151,7 +136,7 @@ Value readColumn(SQLHSTMT st, SQLUSMALLINT n, ColumnKind kind) {
         SQL_TIMESTAMP_STRUCT ts{};
         check(SQLGetData(st, n, SQL_C_TYPE_TIMESTAMP, &ts, sizeof ts, &ind), SQL_HANDLE_STMT, st, "");
         if (ind == SQL_NULL_DATA) return std::monostate{};
-        return Timestamp{fromOdbc(ts)};
+        return Timestamp{fromOdbc(ts, local)};
     }
     case ColumnKind::Text:
     case ColumnKind::Memo: {
@@ -189,15 +174,24 @@ struct BlockColumn {
     SQLLEN width = 0;
 };
 
-void fetchInBlocks(SQLHSTMT st, const std::vector<ColumnKind>& kinds,
-                   const std::function<void(std::vector<Value>&)>& onRow) {
+// The block buffers of one statement, bound once and kept while its result
+// columns are read the same way.
+struct BlockBuffers {
+    std::vector<ColumnKind> kinds;
+    std::vector<BlockColumn> cols;
     SQLULEN fetched = 0;
+};
+
+void bindBlocks(SQLHSTMT st, const std::vector<ColumnKind>& kinds, BlockBuffers& b) {
+    if (!b.cols.empty() && b.kinds == kinds) return;
+    b.cols.clear();
+    b.kinds.clear();
+    SQLFreeStmt(st, SQL_UNBIND);
     check(SQLSetStmtAttr(st, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0),
           SQL_HANDLE_STMT, st, "");
     check(SQLSetStmtAttr(st, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kRowsetSize), 0),
           SQL_HANDLE_STMT, st, "");
-    check(SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0), SQL_HANDLE_STMT, st, "");
-
+    check(SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, &b.fetched, 0), SQL_HANDLE_STMT, st, "");
     std::vector<BlockColumn> cols(kinds.size());
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         BlockColumn& c = cols[i];
@@ -213,8 +207,26 @@ void fetchInBlocks(SQLHSTMT st, const std::vector<ColumnKind>& kinds,
         check(SQLBindCol(st, static_cast<SQLUSMALLINT>(i + 1), ctype, c.data.get(), c.width, c.ind.data()),
               SQL_HANDLE_STMT, st, "");
     }
+    b.cols = std::move(cols);
+    b.kinds = kinds;
+}
 
-    std::vector<Value> row(kinds.size());
+// Back to one row a fetch, for a text read with long columns.
+void unbindBlocks(SQLHSTMT st, BlockBuffers& b) {
+    if (b.cols.empty()) return;
+    SQLFreeStmt(st, SQL_UNBIND);
+    check(SQLSetStmtAttr(st, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0), SQL_HANDLE_STMT,
+          st, "");
+    check(SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0), SQL_HANDLE_STMT, st, "");
+    b.cols.clear();
+    b.kinds.clear();
+}
+
+void fetchInBlocks(SQLHSTMT st, BlockBuffers& b, const std::function<void(std::vector<Value>&)>& onRow) {
+    const std::vector<BlockColumn>& cols = b.cols;
+    const SQLULEN& fetched = b.fetched;
+    core::LocalTimes local;
+    std::vector<Value> row(cols.size());
     for (;;) {
         SQLRETURN rc = SQLFetch(st);
         if (rc == SQL_NO_DATA) break;
@@ -238,7 +250,7 @@ void fetchInBlocks(SQLHSTMT st, const std::vector<ColumnKind>& kinds,
                 case ColumnKind::Date: {
                     SQL_TIMESTAMP_STRUCT ts;
                     std::memcpy(&ts, p, sizeof ts);
-                    row[i] = Timestamp{fromOdbc(ts)};
+                    row[i] = Timestamp{fromOdbc(ts, local)};
                     break;
                 }
                 default: {
@@ -253,13 +265,138 @@ void fetchInBlocks(SQLHSTMT st, const std::vector<ColumnKind>& kinds,
     }
 }
 
+// A statement prepared once for its text and run again with new parameters;
+// its block buffers stay bound for the next run.
+struct PreparedStatement {
+    SQLHSTMT h = SQL_NULL_HSTMT;
+    bool busy = false;  // a row handler may run the same text again meanwhile
+    BlockBuffers blocks;
+    std::list<std::string>::iterator age;
+    ~PreparedStatement() {
+        if (h != SQL_NULL_HSTMT) SQLFreeHandle(SQL_HANDLE_STMT, h);
+    }
+};
+
+// Statements of one connection by text, the least recently used dropped
+// first. Texts with literal filters are many; the buffers of a statement
+// that read a full block stay resident, so the cache is kept small.
+class StatementCache {
+public:
+    static constexpr std::size_t kCapacity = 32;
+
+    PreparedStatement* find(const std::string& sql) {
+        auto it = byText_.find(sql);
+        if (it == byText_.end()) return nullptr;
+        order_.splice(order_.begin(), order_, it->second->age);
+        return it->second.get();
+    }
+    PreparedStatement* add(const std::string& sql, std::unique_ptr<PreparedStatement> st) {
+        order_.push_front(sql);
+        st->age = order_.begin();
+        PreparedStatement* p = st.get();
+        byText_[sql] = std::move(st);
+        trim();
+        return p;
+    }
+    void drop(const std::string& sql) {
+        auto it = byText_.find(sql);
+        if (it == byText_.end() || it->second->busy) return;
+        order_.erase(it->second->age);
+        byText_.erase(it);
+    }
+    // Statements prepared before a change of the schema may describe it wrongly.
+    void clear() {
+        for (auto it = byText_.begin(); it != byText_.end();) {
+            if (it->second->busy) {
+                ++it;
+                continue;
+            }
+            order_.erase(it->second->age);
+            it = byText_.erase(it);
+        }
+    }
+
+    // Before the connection closes: a statement must not outlive it.
+    void forgetAll() {
+        byText_.clear();
+        order_.clear();
+    }
+
+private:
+    void trim() {
+        auto it = order_.end();
+        while (byText_.size() > kCapacity && it != order_.begin()) {
+            --it;
+            auto found = byText_.find(*it);
+            if (found->second->busy) continue;
+            byText_.erase(found);
+            it = order_.erase(it);
+        }
+    }
+    std::list<std::string> order_;  // most recently used first
+    std::unordered_map<std::string, std::unique_ptr<PreparedStatement>> byText_;
+};
+
+bool changesSchema(const std::string& sql) {
+    const std::size_t first = sql.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return false;
+    for (const char* word : {"CREATE", "ALTER", "DROP"})
+        if (strncasecmp(sql.c_str() + first, word, std::strlen(word)) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 struct Connection::Handles {
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
     bool connected = false;
+    StatementCache statements;
 };
+
+namespace {
+
+// One run of a statement: the cached one for the text when it is free, else
+// a statement of its own. Leaves the statement closed and its parameters
+// unbound; a statement that failed is not kept.
+class StatementUse {
+public:
+    StatementUse(SQLHDBC dbc, StatementCache& cache, const std::string& sql) : cache_(cache), sql_(sql) {
+        PreparedStatement* found = cache.find(sql);
+        if (found && !found->busy) {
+            st_ = found;
+        } else {
+            auto fresh = std::make_unique<PreparedStatement>();
+            if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &fresh->h)))
+                throw DbError(diagnostics(SQL_HANDLE_DBC, dbc));
+            check(SQLPrepare(fresh->h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS),
+                  SQL_HANDLE_STMT, fresh->h, sql);
+            if (found) own_ = std::move(fresh);  // the cached one is in use further up
+            else st_ = cache.add(sql, std::move(fresh));
+            if (own_) st_ = own_.get();
+        }
+        st_->busy = true;
+    }
+    ~StatementUse() {
+        SQLFreeStmt(st_->h, SQL_CLOSE);
+        SQLFreeStmt(st_->h, SQL_RESET_PARAMS);
+        st_->busy = false;
+        if (!own_ && std::uncaught_exceptions() > exceptions_) cache_.drop(sql_);
+    }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+    SQLHSTMT h() const { return st_->h; }
+    BlockBuffers& blocks() { return st_->blocks; }
+
+private:
+    StatementCache& cache_;
+    const std::string& sql_;
+    PreparedStatement* st_ = nullptr;
+    std::unique_ptr<PreparedStatement> own_;
+    int exceptions_ = std::uncaught_exceptions();
+};
+
+}  // namespace
 
 Connection::Connection() : h_(std::make_unique<Handles>()) {
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &h_->env)))
@@ -297,6 +434,7 @@ void Connection::open(const std::string& connectionString) {
 
 void Connection::close() {
     if (h_ && h_->connected) {
+        h_->statements.forgetAll();
         SQLDisconnect(h_->dbc);
         h_->connected = false;
     }
@@ -307,14 +445,13 @@ bool Connection::isOpen() const { return h_->connected; }
 void* Connection::nativeHandle() const { return h_->dbc; }
 
 std::int64_t Connection::execute(const std::string& sql, const std::vector<Value>& params) {
-    Statement st(h_->dbc);
+    if (changesSchema(sql)) h_->statements.clear();
+    StatementUse st(h_->dbc, h_->statements, sql);
     BoundParams bound;
-    check(SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS),
-          SQL_HANDLE_STMT, st.h, "");
-    bound.bind(st.h, params);
-    check(SQLExecute(st.h), SQL_HANDLE_STMT, st.h, "");
+    bound.bind(st.h(), params);
+    check(SQLExecute(st.h()), SQL_HANDLE_STMT, st.h(), "");
     SQLLEN changed = -1;
-    if (!SQL_SUCCEEDED(SQLRowCount(st.h, &changed))) changed = -1;
+    if (!SQL_SUCCEEDED(SQLRowCount(st.h(), &changed))) changed = -1;
     return changed;
 }
 
@@ -344,26 +481,27 @@ void Connection::executeScript(const std::string& script) {
 void Connection::query(const std::string& sql, const std::vector<ColumnKind>& kinds,
                        const std::function<void(std::vector<Value>&)>& onRow,
                        const std::vector<Value>& params) {
-    Statement st(h_->dbc);
+    StatementUse st(h_->dbc, h_->statements, sql);
     BoundParams bound;
-    check(SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS),
-          SQL_HANDLE_STMT, st.h, sql);
-    bound.bind(st.h, params);
-    check(SQLExecute(st.h), SQL_HANDLE_STMT, st.h, sql);
+    bound.bind(st.h(), params);
+    check(SQLExecute(st.h()), SQL_HANDLE_STMT, st.h(), sql);
 
     bool hasMemo = false;
     for (ColumnKind k : kinds) hasMemo = hasMemo || k == ColumnKind::Memo;
     if (!hasMemo) {
-        fetchInBlocks(st.h, kinds, onRow);
+        bindBlocks(st.h(), kinds, st.blocks());
+        fetchInBlocks(st.h(), st.blocks(), onRow);
         return;
     }
+    unbindBlocks(st.h(), st.blocks());
+    core::LocalTimes local;
     std::vector<Value> row(kinds.size());
     for (;;) {
-        SQLRETURN rc = SQLFetch(st.h);
+        SQLRETURN rc = SQLFetch(st.h());
         if (rc == SQL_NO_DATA) break;
-        check(rc, SQL_HANDLE_STMT, st.h, sql);
+        check(rc, SQL_HANDLE_STMT, st.h(), sql);
         for (std::size_t i = 0; i < kinds.size(); ++i)
-            row[i] = readColumn(st.h, static_cast<SQLUSMALLINT>(i + 1), kinds[i]);
+            row[i] = readColumn(st.h(), static_cast<SQLUSMALLINT>(i + 1), kinds[i], local);
         onRow(row);
     }
 }

@@ -54,10 +54,117 @@ Value asRead(ColType t, const Value& v) {
     }
 }
 
+bool isNamePart(char ch) {
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_' ||
+           ch == '.' || static_cast<unsigned char>(ch) >= 0x80;
+}
+
+// The whole numbers of a condition as parameters, so that requeries that
+// differ only in their codes share one prepared statement. Quoted texts and
+// names, digits inside names and decimals stay as they are.
+std::string withNumbersAsParameters(const std::string& condition, std::vector<Value>& params) {
+    std::string out;
+    out.reserve(condition.size());
+    char quote = 0;
+    for (std::size_t i = 0; i < condition.size();) {
+        const char ch = condition[i];
+        if (quote) {
+            if (ch == quote) quote = 0;  // a doubled quote closes and opens again
+            out += ch;
+            ++i;
+            continue;
+        }
+        if (ch == '\'' || ch == '"') {
+            quote = ch;
+            out += ch;
+            ++i;
+            continue;
+        }
+        if (ch >= '0' && ch <= '9' && (i == 0 || !isNamePart(condition[i - 1]))) {
+            std::size_t end = i;
+            while (end < condition.size() && condition[end] >= '0' && condition[end] <= '9') ++end;
+            if (end - i <= 18 && (end == condition.size() || !isNamePart(condition[end]))) {
+                params.push_back(static_cast<std::int64_t>(std::stoll(condition.substr(i, end - i))));
+                out += '?';
+            } else {
+                out.append(condition, i, end - i);
+            }
+            i = end;
+            continue;
+        }
+        out += ch;
+        ++i;
+    }
+    return out;
+}
+
 }  // namespace
 
+// Column by column: numbers and dates as 64-bit values, texts as strings,
+// each cell with a NULL mark; a fraction of a row of variants.
+struct Recordset::Snapshot {
+    struct Column {
+        ColumnKind kind;
+        std::vector<std::int64_t> numbers;
+        std::vector<std::string> texts;
+        std::vector<bool> nulls;
+    };
+    std::vector<Column> columns;
+    std::vector<std::int64_t> keys;
+
+    explicit Snapshot(const std::vector<ColumnKind>& kinds) {
+        for (ColumnKind k : kinds) columns.push_back(Column{k, {}, {}, {}});
+    }
+    std::size_t size() const { return keys.size(); }
+    bool isText(const Column& c) const { return c.kind == ColumnKind::Text || c.kind == ColumnKind::Memo; }
+
+    void append(std::int64_t key, std::vector<Value>& row) {
+        keys.push_back(key);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            Column& c = columns[i];
+            Value& v = row[i];
+            if (isText(c)) {
+                std::string* text = std::get_if<std::string>(&v);
+                c.texts.push_back(text ? std::move(*text) : std::string());
+                c.nulls.push_back(!text);
+            } else {
+                bool null = false;
+                c.numbers.push_back(number(v, null));
+                c.nulls.push_back(null);
+            }
+        }
+    }
+    Value cell(std::size_t r, std::size_t i) const {
+        const Column& c = columns[i];
+        if (c.nulls[r]) return std::monostate{};
+        if (isText(c)) return c.texts[r];
+        if (c.kind == ColumnKind::Date) return Timestamp{static_cast<std::time_t>(c.numbers[r])};
+        return c.numbers[r];
+    }
+    void set(std::size_t r, std::size_t i, const Value& v) {
+        Column& c = columns[i];
+        if (isText(c)) {
+            const std::string* text = std::get_if<std::string>(&v);
+            c.texts[r] = text ? *text : std::string();
+            c.nulls[r] = !text;
+        } else {
+            bool null = false;
+            c.numbers[r] = number(v, null);
+            c.nulls[r] = null;
+        }
+    }
+
+private:
+    static std::int64_t number(const Value& v, bool& null) {
+        if (const auto* n = std::get_if<std::int64_t>(&v)) return *n;
+        if (const auto* t = std::get_if<Timestamp>(&v)) return static_cast<std::int64_t>(t->seconds);
+        null = true;
+        return 0;
+    }
+};
+
 Recordset::Recordset(Connection& c, std::string table, bool keyedByCod)
-    : c_(c), table_(std::move(table)), keyedByCod_(keyedByCod) {}
+    : c_(c), table_(std::move(table)), keyedByCod_(keyedByCod), snap_(std::make_shared<Snapshot>(std::vector<ColumnKind>{})) {}
 
 Recordset::~Recordset() { c_.forget(this); }
 
@@ -66,8 +173,7 @@ void Recordset::refreshAfterRollback() noexcept {
         requery();
     } catch (...) {
         // Unreadable now: show nothing rather than rows that were never stored.
-        rows_.clear();
-        keys_.clear();
+        snap_ = std::make_shared<Snapshot>(std::vector<ColumnKind>{});
         deleted_.clear();
         pos_ = 0;
         loadMembers();
@@ -80,13 +186,14 @@ void Recordset::requeryAfterConflict(std::int64_t key) {
 }
 
 bool Recordset::moveToKey(std::int64_t key) {
-    for (std::size_t i = 0; i < keys_.size(); ++i)
-        if (keys_[i] == key && !deleted_[i]) {
+    const std::vector<std::int64_t>& keys = snap_->keys;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keys[i] == key && !deleted_[i]) {
             pos_ = i;
             loadMembers();
             return true;
         }
-    pos_ = rows_.size();
+    pos_ = rowCount();
     loadMembers();
     return false;
 }
@@ -103,7 +210,9 @@ void Recordset::bind(const char* column, std::string& member, ColType type) {
     bindings_.push_back({column, type, &member});
 }
 
-std::string Recordset::selectStatement() const {
+std::string Recordset::selectStatement() const { return selectWith(nullptr); }
+
+std::string Recordset::selectWith(std::vector<Value>* params) const {
     std::string sql = "SELECT ";
     for (std::size_t i = 0; i < bindings_.size(); ++i) {
         if (i) sql += ",";
@@ -111,7 +220,19 @@ std::string Recordset::selectStatement() const {
     }
     if (!keyedByCod_) sql += ",\"Row_id\"";
     sql += " FROM \"" + table_ + "\"";
-    if (!filter_.empty()) sql += " WHERE " + toEngineSql(filter_, c_.engine());
+    if (!filter_.empty()) {
+        const std::string condition = toEngineSql(filter_, c_.engine());
+        std::vector<Value> numbers;
+        const std::string withParameters = params ? withNumbersAsParameters(condition, numbers) : condition;
+        // Beyond what every engine takes in one statement the numbers stay written out.
+        constexpr std::size_t kMostParameters = 999;
+        if (params && numbers.size() <= kMostParameters) {
+            sql += " WHERE " + withParameters;
+            params->insert(params->end(), numbers.begin(), numbers.end());
+        } else {
+            sql += " WHERE " + condition;
+        }
+    }
     if (!sort_.empty()) sql += " ORDER BY " + toEngineSql(sort_, c_.engine());
     return sql;
 }
@@ -133,22 +254,46 @@ std::vector<ColumnKind> Recordset::columnKinds() const {
 void Recordset::requery() {
     mode_ = Mode::None;
     c_.noteUse(this);
-    std::vector<std::vector<Value>> rows;
-    std::vector<std::int64_t> keys;
+    const std::vector<ColumnKind> kinds = columnKinds();
+    auto snap = std::make_shared<Snapshot>(
+        std::vector<ColumnKind>(kinds.begin(), kinds.begin() + static_cast<std::ptrdiff_t>(bindings_.size())));
     const std::size_t keyIndex = keyedByCod_ ? codIndex_ : bindings_.size();
-    c_.query(selectStatement(), columnKinds(), [&](std::vector<Value>& row) {
+    std::vector<Value> params;
+    const std::string sql = selectWith(&params);
+    c_.query(sql, kinds, [&](std::vector<Value>& row) {
         const Value& k = row[keyIndex];
-        keys.push_back(std::holds_alternative<std::int64_t>(k) ? std::get<std::int64_t>(k) : 0);
-        if (!keyedByCod_) row.pop_back();
-        rows.push_back(row);
-        if (!keyedByCod_) row.emplace_back();
-    });
-    rows_ = std::move(rows);
-    keys_ = std::move(keys);
-    deleted_.assign(rows_.size(), false);
+        snap->append(std::holds_alternative<std::int64_t>(k) ? std::get<std::int64_t>(k) : 0, row);
+    }, params);
+    snap_ = std::move(snap);
+    deleted_.assign(snap_->size(), false);
     open_ = true;
     pos_ = 0;
     loadMembers();
+}
+
+void Recordset::openSharing(const Recordset& other) {
+    bool same = other.open_ && other.table_ == table_ && other.keyedByCod_ == keyedByCod_ &&
+                other.bindings_.size() == bindings_.size();
+    for (std::size_t i = 0; same && i < bindings_.size(); ++i)
+        same = other.bindings_[i].column == bindings_[i].column && other.bindings_[i].type == bindings_[i].type;
+    filter_ = other.filter_;
+    sort_ = other.sort_;
+    if (!same) {
+        requery();
+        return;
+    }
+    mode_ = Mode::None;
+    c_.noteUse(this);
+    snap_ = other.snap_;
+    deleted_.assign(snap_->size(), false);
+    open_ = true;
+    pos_ = 0;
+    loadMembers();
+}
+
+Recordset::Snapshot& Recordset::snapshotToChange() {
+    if (snap_.use_count() > 1) snap_ = std::make_shared<Snapshot>(*snap_);
+    return *snap_;
 }
 
 void Recordset::moveFirst() {
@@ -157,18 +302,19 @@ void Recordset::moveFirst() {
 }
 
 void Recordset::moveNext() {
-    if (pos_ < rows_.size()) ++pos_;
-    while (pos_ < rows_.size() && deleted_[pos_]) ++pos_;
+    const std::size_t count = rowCount();
+    if (pos_ < count) ++pos_;
+    while (pos_ < count && deleted_[pos_]) ++pos_;
     loadMembers();
 }
 
 void Recordset::moveLast() {
-    pos_ = rows_.empty() ? 0 : rows_.size() - 1;
+    pos_ = rowCount() == 0 ? 0 : rowCount() - 1;
     loadMembers();
 }
 
 void Recordset::moveFromFirst(std::size_t n) {
-    pos_ = n < rows_.size() ? n : rows_.size();
+    pos_ = n < rowCount() ? n : rowCount();
     loadMembers();
 }
 
@@ -178,27 +324,22 @@ void Recordset::loadMembers() {
         clearMembers();
         return;
     }
-    const std::vector<Value>& row = rows_[pos_];
+    const Snapshot& snap = *snap_;
     for (std::size_t i = 0; i < bindings_.size(); ++i) {
         const Binding& b = bindings_[i];
-        const Value& v = row[i];
+        const Snapshot::Column& c = snap.columns[i];
+        const bool null = c.nulls[pos_];
         switch (b.type) {
-        case ColType::Bool:
-            *static_cast<bool*>(b.member) = std::holds_alternative<std::int64_t>(v) && std::get<std::int64_t>(v) != 0;
-            break;
+        case ColType::Bool: *static_cast<bool*>(b.member) = !null && c.numbers[pos_] != 0; break;
         case ColType::Date:
-            *static_cast<std::time_t*>(b.member) =
-                std::holds_alternative<Timestamp>(v) ? std::get<Timestamp>(v).seconds : 0;
+            *static_cast<std::time_t*>(b.member) = null ? 0 : static_cast<std::time_t>(c.numbers[pos_]);
             break;
         case ColType::Text:
         case ColType::Memo:
-            *static_cast<std::string*>(b.member) =
-                std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : std::string();
+            if (null) static_cast<std::string*>(b.member)->clear();
+            else *static_cast<std::string*>(b.member) = c.texts[pos_];
             break;
-        default:
-            *static_cast<std::int32_t*>(b.member) =
-                std::holds_alternative<std::int64_t>(v) ? static_cast<std::int32_t>(std::get<std::int64_t>(v)) : 0;
-            break;
+        default: *static_cast<std::int32_t*>(b.member) = null ? 0 : static_cast<std::int32_t>(c.numbers[pos_]); break;
         }
     }
 }
@@ -250,7 +391,7 @@ void Recordset::validate() const {
 
 std::int64_t Recordset::currentKey() const {
     if (isEOF()) throw DbError("No current record in " + table_);
-    return keys_[pos_];
+    return snap_->keys[pos_];
 }
 
 void Recordset::addNew() {
@@ -303,21 +444,21 @@ void Recordset::updateChangedColumns() {
     std::string set, guard;
     std::vector<Value> params, guardParams;
     std::vector<std::size_t> changed;
-    const std::vector<Value>& stored = rows_[pos_];
     for (std::size_t i = 0; i < bindings_.size(); ++i) {
         if (i == codIndex_) continue;
         const Binding& b = bindings_[i];
         Value now = memberValue(b);
-        if (now == asRead(b.type, stored[i])) continue;
+        const Value stored = snap_->cell(pos_, i);
+        if (now == asRead(b.type, stored)) continue;
         changed.push_back(i);
         set += std::string(set.empty() ? "" : ",") + "\"" + b.column + "\"=?";
         params.push_back(std::move(now));
         if (!comparable(b.type)) continue;
-        if (std::holds_alternative<std::monostate>(stored[i])) {
+        if (std::holds_alternative<std::monostate>(stored)) {
             guard += " AND \"" + b.column + "\" IS NULL";
         } else {
             guard += " AND \"" + b.column + "\"=?";
-            guardParams.push_back(stored[i]);
+            guardParams.push_back(stored);
         }
     }
     if (changed.empty()) {
@@ -333,8 +474,8 @@ void Recordset::updateChangedColumns() {
         requeryAfterConflict(key);
         throw ConflictError(kConflictText);
     }
-    std::vector<Value>& row = rows_[pos_];
-    for (std::size_t i : changed) row[i] = memberValue(bindings_[i]);
+    Snapshot& snap = snapshotToChange();
+    for (std::size_t i : changed) snap.set(pos_, i, memberValue(bindings_[i]));
     loadMembers();
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,19 +47,23 @@ public:
     const std::string& sort() const { return sort_; }
 
     void open() { requery(); }
+    // Opens on other's rows without reading the table: an object of the same
+    // class, filter and sort over the same rows. Both share them until
+    // either requeries or writes a row; other must be open.
+    void openSharing(const Recordset& other);
     bool isOpen() const { return open_; }
     // Runs the SELECT again with the current texts; the first row becomes current.
     void requery();
 
     // True when there is no current row.
-    bool isEOF() const { return pos_ >= rows_.size(); }
+    bool isEOF() const { return pos_ >= deleted_.size(); }
     void moveFirst();
     void moveNext();
     void moveLast();
     // Makes row n (0-based) of the result current; past the end leaves none.
     void moveFromFirst(std::size_t n);
     std::size_t position() const { return pos_; }
-    std::size_t rowCount() const { return rows_.size(); }
+    std::size_t rowCount() const { return deleted_.size(); }
     // The counter of the current row (Cod, or the hidden Row_id).
     std::int64_t key() const { return currentKey(); }
     // Makes the row with this counter current; false (and no current row) when absent.
@@ -100,17 +105,24 @@ private:
         void* member;
     };
     enum class Mode { None, Adding, Editing };
+    // The rows read by a requery, stored compactly, and their counters;
+    // shared between record objects until one of them changes a row.
+    struct Snapshot;
 
     void refreshAfterRollback() noexcept override;
     void requeryAfterConflict(std::int64_t key);
     void updateChangedColumns();
     std::string keyColumn() const { return keyedByCod_ ? "Cod" : "Row_id"; }
     void loadMembers();
+    // The snapshot, made this object's own before a row of it is changed.
+    Snapshot& snapshotToChange();
     void clearMembers();
     Value memberValue(const Binding& b) const;
     void validate() const;
     std::int64_t currentKey() const;
     std::vector<ColumnKind> columnKinds() const;
+    // The SELECT; with params, its condition's numbers become parameters.
+    std::string selectWith(std::vector<Value>* params) const;
 
     Connection& c_;
     std::string table_;
@@ -118,9 +130,8 @@ private:
     std::size_t codIndex_ = SIZE_MAX;
     std::vector<Binding> bindings_;
     std::string filter_, sort_;
-    std::vector<std::vector<Value>> rows_;
-    std::vector<std::int64_t> keys_;
-    std::vector<bool> deleted_;
+    std::shared_ptr<Snapshot> snap_;
+    std::vector<bool> deleted_;  // one per row of the snapshot
     std::size_t pos_ = 0;
     Mode mode_ = Mode::None;
     bool open_ = false;

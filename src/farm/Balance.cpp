@@ -182,7 +182,8 @@ void Balance::fillExpenses(BalanceSheet& s, bool list) {
 }
 
 void Balance::fillLots(BalanceSheet& s, bool list) {
-    TaxonNames names(*doc_.taxa);
+    const std::size_t firstRow = s.rows.size();
+    std::vector<int> taxa;  // of the rows from firstRow on, named at the end in a few queries
     db::My_Fish& l = *doc_.lots;
     l.setFilter("Of_fish<>14");
     l.requery();
@@ -204,11 +205,16 @@ void Balance::fillLots(BalanceSheet& s, bool list) {
         if (l.m_Income > 0 && inPeriod(l.m_Date_mf)) {
             std::int64_t bought = static_cast<std::int64_t>(l.m_Saled) + l.m_Gifted + l.m_Died + living;
             s.totals.spending += bought * l.m_Income;
-            if (list)
-                s.rows.push_back({core::formatDate(l.m_Date_mf), std::to_string(bought), dollars(l.m_Income),
-                                  names.species(l.m_Of_fish)});
+            if (list) {
+                s.rows.push_back({core::formatDate(l.m_Date_mf), std::to_string(bought), dollars(l.m_Income), ""});
+                taxa.push_back(l.m_Of_fish);
+            }
         }
     }
+    if (taxa.empty()) return;
+    TaxonNames names(*doc_.taxa);
+    names.prefetch(taxa);
+    for (std::size_t i = 0; i < taxa.size(); ++i) s.rows[firstRow + i].text = names.species(taxa[i]);
 }
 
 void Balance::fillTanks(BalanceSheet& s, bool list) {

@@ -38,11 +38,11 @@ void IncubatorBook::showArchive(const std::string& period, const core::DayMonthY
 
 void IncubatorBook::reapply() { rebuild(selected_); }
 
-std::string IncubatorBook::lineText(const db::Incubator& s, TaxonNames& names) {
+std::string IncubatorBook::lineText(const db::Incubator& s, TaxonNames& names,
+                                    const std::unordered_map<int, LotSummary>& lots) {
     auto parent = [&](int cod) {
-        lots_.setFilter("Cod=" + std::to_string(cod));
-        lots_.requery();
-        return lots_.isEOF() ? names.parent(0, "") : names.parent(lots_.m_Of_fish, lots_.m_Other);
+        auto it = lots.find(cod);
+        return it == lots.end() ? names.parent(0, "") : names.parent(it->second.taxon, it->second.other);
     };
     std::string text;
     if (s.m_Of_incubator > 0) text = std::to_string(s.m_Of_incubator) + "* ";
@@ -57,9 +57,19 @@ void IncubatorBook::rebuild(std::optional<int> selectCod) {
     s.requery();
     lines_.clear();
     totals_ = {};
-    TaxonNames names(*doc_.taxa);
+    // The parents and their names for the whole list first, a few queries in all.
+    std::vector<int> parents;
     for (; !s.isEOF(); s.moveNext()) {
-        lines_.push_back({lineText(s, names), s.m_Cod});
+        parents.push_back(s.m_Of_father);
+        parents.push_back(s.m_Of_mother);
+    }
+    const std::unordered_map<int, LotSummary> lots = readLots(lots_, parents);
+    TaxonNames names(*doc_.taxa);
+    std::vector<int> taxa;
+    for (const auto& lot : lots) taxa.push_back(lot.second.taxon);
+    names.prefetch(std::move(taxa));
+    for (s.moveFirst(); !s.isEOF(); s.moveNext()) {
+        lines_.push_back({lineText(s, names, lots), s.m_Cod});
         // Eggs count only until larvae appear.
         if (s.m_Number_fries == 0) totals_.eggs += s.m_Number_eggs;
         totals_.larvae += s.m_Number_fries;

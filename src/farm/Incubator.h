@@ -9,6 +9,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Settings.h"
@@ -18,6 +19,7 @@
 namespace farm {
 
 class TaxonNames;
+struct LotSummary;
 
 inline constexpr const char* kOpenSpawnings = "Fries_out=0 AND Date_fries>#01/01/1980#";
 inline constexpr const char* kSurvivedCaption = "How many fries have survived?";
@@ -101,7 +103,7 @@ private:
     void rebuild(std::optional<int> selectCod);
     bool positionOnSelected();
     template <class F> void change(F set);
-    std::string lineText(const db::Incubator& s, TaxonNames& names);
+    std::string lineText(const db::Incubator& s, TaxonNames& names, const std::unordered_map<int, LotSummary>& lots);
 
     db::CFishesDoc& doc_;
     core::Settings& settings_;

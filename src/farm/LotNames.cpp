@@ -49,16 +49,46 @@ bool climbsPast(int level) { return level != 0 && !catalogue::stopsNameClimb(lev
 
 }  // namespace
 
-void TaxonNames::load(const std::vector<int>& codes) {
+std::vector<std::string> codeFilters(std::vector<int> codes) {
     constexpr std::size_t kChunk = 500;
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    std::vector<std::string> filters;
     for (std::size_t from = 0; from < codes.size(); from += kChunk) {
         std::string list;
         for (std::size_t i = from; i < codes.size() && i < from + kChunk; ++i) {
             if (!list.empty()) list += ",";
             list += std::to_string(codes[i]);
-            rows_.emplace(codes[i], Row{});
         }
-        taxa_.setFilter("Cod IN (" + list + ")");
+        filters.push_back("Cod IN (" + list + ")");
+    }
+    return filters;
+}
+
+std::unordered_map<int, LotSummary> readLots(db::My_Fish& lots, const std::vector<int>& codes) {
+    std::unordered_map<int, LotSummary> out;
+    for (const std::string& filter : codeFilters(codes)) {
+        lots.setFilter(filter);
+        lots.requery();
+        for (; !lots.isEOF(); lots.moveNext()) out[lots.m_Cod] = {lots.m_Of_fish, lots.m_Of_aquarium, lots.m_Other};
+    }
+    return out;
+}
+
+std::unordered_map<int, int> readTankLitres(db::Aquarium& tanks, const std::vector<int>& codes) {
+    std::unordered_map<int, int> out;
+    for (const std::string& filter : codeFilters(codes)) {
+        tanks.setFilter(filter);
+        tanks.requery();
+        for (; !tanks.isEOF(); tanks.moveNext()) out[tanks.m_Cod] = tanks.m_In_liters;
+    }
+    return out;
+}
+
+void TaxonNames::load(const std::vector<int>& codes) {
+    for (int c : codes) rows_.emplace(c, Row{});
+    for (const std::string& filter : codeFilters(codes)) {
+        taxa_.setFilter(filter);
         taxa_.requery();
         for (; !taxa_.isEOF(); taxa_.moveNext())
             rows_[taxa_.m_Cod] = Row{true, taxa_.m_Lat_name, taxa_.m_Classific, taxa_.m_Of_cod, taxa_.m_Class};

@@ -19,6 +19,22 @@ LotKind lotKindOfClass(int classCode);
 // "" for fishes, "@ " for plants, "# " for crustaceans.
 std::string listPrefix(LotKind kind);
 
+// "Cod IN (...)" filters covering these codes (sorted, each once), a few
+// hundred codes a filter: a list reads its rows in a few queries, not one a row.
+std::vector<std::string> codeFilters(std::vector<int> codes);
+
+// What a list shows of a lot it names by code (a parent, a mother).
+struct LotSummary {
+    int taxon = 0, tank = 0;
+    std::string other;
+};
+
+// The lots of these codes, read through `lots` (its filter is changed);
+// a code without a lot is absent.
+std::unordered_map<int, LotSummary> readLots(db::My_Fish& lots, const std::vector<int>& codes);
+// The litres of these tanks, the same way.
+std::unordered_map<int, int> readTankLitres(db::Aquarium& tanks, const std::vector<int>& codes);
+
 // Looks taxa up by code through one record object, remembering each row read.
 class TaxonNames {
 public:

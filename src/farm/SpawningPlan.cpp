@@ -15,20 +15,29 @@ std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const core::DayMonthY
     spawnings.setFilter("Date_eggs>=" + core::dateLiteral(start.month, start.day, start.year));
     spawnings.setSort("Of_incubator, Date_eggs, Cod");
     spawnings.requery();
-    db::My_Fish lots(*doc.db);
-    db::Aquarium tanks(*doc.db);
+    // Mothers, tanks and names for the whole plan first, a few queries in all.
+    std::vector<int> mothers;
+    for (; !spawnings.isEOF(); spawnings.moveNext()) mothers.push_back(spawnings.m_Of_mother);
+    db::My_Fish lotRows(*doc.db);
+    const std::unordered_map<int, LotSummary> lots = readLots(lotRows, mothers);
+    std::vector<int> tankCodes, taxa;
+    for (const auto& lot : lots) {
+        tankCodes.push_back(lot.second.tank);
+        taxa.push_back(lot.second.taxon);
+    }
+    db::Aquarium tankRows(*doc.db);
+    const std::unordered_map<int, int> litresOf = readTankLitres(tankRows, tankCodes);
     TaxonNames names(*doc.taxa);
+    names.prefetch(std::move(taxa));
     std::vector<std::string> lines;
-    for (; !spawnings.isEOF(); spawnings.moveNext()) {
+    for (spawnings.moveFirst(); !spawnings.isEOF(); spawnings.moveNext()) {
         std::string line = core::formatDate(spawnings.m_Date_eggs) + ": ";
-        lots.setFilter("Cod=" + std::to_string(spawnings.m_Of_mother));
-        lots.requery();
         int litres = 0;
-        if (!lots.isEOF()) {
-            line += names.parent(lots.m_Of_fish, lots.m_Other);
-            tanks.setFilter("Cod=" + std::to_string(lots.m_Of_aquarium));
-            tanks.requery();
-            if (!tanks.isEOF()) litres = tanks.m_In_liters;
+        auto lot = lots.find(spawnings.m_Of_mother);
+        if (lot != lots.end()) {
+            line += names.parent(lot->second.taxon, lot->second.other);
+            auto tank = litresOf.find(lot->second.tank);
+            if (tank != litresOf.end()) litres = tank->second;
         } else {
             line += names.parent(0, "");
         }
@@ -43,9 +52,13 @@ std::vector<SpeciesEntry> farmSpecies(db::CFishesDoc& doc, SpeciesChoice choice)
                                                    : "Cod<>5");
     lots.setSort("Of_fish");
     lots.requery();
+    std::vector<int> taxa;
+    for (; !lots.isEOF(); lots.moveNext()) taxa.push_back(lots.m_Of_fish);
     TaxonNames names(*doc.taxa);
+    names.prefetch(std::move(taxa));
     std::vector<SpeciesEntry> entries;
     int last = 0;
+    lots.moveFirst();
     for (; !lots.isEOF(); lots.moveNext()) {
         if (!entries.empty() && lots.m_Of_fish == last) continue;
         last = lots.m_Of_fish;
