@@ -1,6 +1,8 @@
 #include "common/TestEnv.h"
 
 #include <QSettings>
+
+#include "db/Dialect.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <QString>
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -213,6 +216,8 @@ std::string templateDatabase(bool starter) {
                 db::Connection c;
                 c.open(postgresConnectionString(name));
                 db::initialiseDataSource(c, starter);
+                // Tests read the new counter the way SQLite gives it.
+                c.execute("CREATE FUNCTION last_insert_rowid() RETURNS bigint LANGUAGE sql AS 'SELECT lastval()'");
             }
             admin.execute("COMMENT ON DATABASE \"" + name + "\" IS 'ready'");
         }
@@ -228,11 +233,14 @@ std::string templateDatabase(bool starter) {
 
 namespace {
 
-// A new database of the private cluster, a copy of the template named.
+// A new database of the private cluster, a copy of the template named. The
+// driver manager keeps what it read of odbc.ini for a while, so every world
+// of this process names the same database: the one of the world before is
+// dropped with it.
 std::string newPostgresDatabase(const std::string& templateName) {
     if (pgPort().empty()) throw std::runtime_error("no private PostgreSQL cluster runs");
-    static int serial = 0;
-    const std::string name = "rt_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
+    const std::string name = "rt_" + std::to_string(getpid());
+    adminConnection().execute("DROP DATABASE IF EXISTS \"" + name + "\" WITH (FORCE)");
     adminConnection().execute("CREATE DATABASE \"" + name + "\" TEMPLATE \"" + templateName + "\"");
     return name;
 }
@@ -318,10 +326,39 @@ DocWorld::DocWorld(bool starter) {
     doc.create(db::chooseDataSource(), nullptr);
 }
 
+void DocWorld::exec(const std::string& sql) {
+    if (conn().engine() != db::Engine::PostgreSQL) {
+        conn().execute(sql);
+        return;
+    }
+    static const std::regex create(
+        R"re(CREATE TRIGGER (\w+) BEFORE (\w+) ON ("[^"]+")(?: WHEN (.*))? BEGIN SELECT RAISE\(ABORT, *'([^']*)'\); END)re");
+    static const std::regex drop(R"re(DROP TRIGGER (\w+))re");
+    std::smatch m;
+    if (std::regex_match(sql, m, create)) {
+        const std::string name = m[1], function = std::string(m[1]) + "_raises";
+        conn().execute("CREATE OR REPLACE FUNCTION " + function + "() RETURNS trigger LANGUAGE plpgsql AS "
+                       "$$BEGIN RAISE EXCEPTION '" + std::string(m[5]) + "'; END$$");
+        std::string condition = m[4].matched ? " WHEN (" + db::toEngineSql(m[4], db::Engine::PostgreSQL) + ")" : "";
+        conn().execute("CREATE TRIGGER " + name + " BEFORE " + std::string(m[2]) + " ON " + std::string(m[3]) +
+                       " FOR EACH ROW" + condition + " EXECUTE FUNCTION " + function + "()");
+        triggerTables_[name] = m[3];
+        return;
+    }
+    if (std::regex_match(sql, m, drop) && triggerTables_.count(m[1])) {
+        conn().execute(sql + " ON " + triggerTables_[m[1]]);
+        triggerTables_.erase(m[1]);
+        return;
+    }
+    // Raw SQL of the tests names tables and columns bare, as SQLite takes them.
+    conn().execute(db::toEngineSql(sql, db::Engine::PostgreSQL));
+}
+
 std::string DocWorld::scalar(const std::string& sql) {
     std::string out;
     bool first = true;
-    doc.db->query(sql, {db::ColumnKind::Text}, [&](std::vector<db::Value>& row) {
+    const bool pg = doc.db->engine() == db::Engine::PostgreSQL;
+    doc.db->query(pg ? db::toEngineSql(sql, db::Engine::PostgreSQL) : sql, {db::ColumnKind::Text}, [&](std::vector<db::Value>& row) {
         if (!first) return;
         first = false;
         if (std::holds_alternative<std::string>(row[0])) out = std::get<std::string>(row[0]);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -69,10 +70,16 @@ public:
     explicit DocWorld(bool starter = false);
     db::CFishesDoc doc;
     db::Connection& conn() { return *doc.db; }
-    // Runs raw engine SQL on the document's connection.
-    void exec(const std::string& sql) { doc.db->execute(sql); }
+    // Runs raw SQL on the document's connection. On PostgreSQL the tests'
+    // failure triggers, written as SQLite takes them ("CREATE TRIGGER name
+    // BEFORE op ON \"T\" [WHEN cond] BEGIN SELECT RAISE(ABORT,'text'); END"
+    // and "DROP TRIGGER name"), are rendered as PostgreSQL takes them.
+    void exec(const std::string& sql);
     // The first column of the first row of a query, as text ("" for none).
     std::string scalar(const std::string& sql);
+
+private:
+    std::map<std::string, std::string> triggerTables_;  // PostgreSQL: trigger name -> table
 };
 
 }  // namespace testenv
