@@ -1,6 +1,10 @@
 #include "common/TestEnv.h"
 
 #include <QSettings>
+
+#include "db/Dialect.h"
+#include <gtest/gtest.h>
+#include <unistd.h>
 #include <QString>
 
 #include <algorithm>
@@ -9,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -63,7 +68,35 @@ std::string attribute(const std::string& cs, const std::string& key) {
     return {};
 }
 
+const char* pgClusterDir() {
+    const char* v = std::getenv("REEDMERE_TEST_PG");
+    return v && *v ? v : nullptr;
+}
+
+// The private cluster's port, written by scripts/pg-cluster ("" when it did not start).
+const std::string& pgPort() {
+    static const std::string port = [] {
+        std::string p;
+        if (pgClusterDir()) std::ifstream(fs::path(pgClusterDir()) / "port") >> p;
+        return p;
+    }();
+    return port;
+}
+
+// A connection string that reaches the private cluster and nothing else.
+bool privateCluster(const std::string& cs) {
+    return !pgPort().empty() && attribute(cs, "DRIVER").find("PostgreSQL") != std::string::npos &&
+           attribute(cs, "SERVERNAME") == "127.0.0.1" && attribute(cs, "PORT") == pgPort();
+}
+
 }  // namespace
+
+bool usingPostgres() { return pgClusterDir() != nullptr; }
+
+std::string postgresConnectionString(const std::string& database) {
+    return "DRIVER={PostgreSQL Unicode};Servername=127.0.0.1;Port=" + pgPort() + ";Database=" + database +
+           ";Username=reedmere_test";
+}
 
 std::string isolationBreach(const std::string& connectionString) {
     if (!attribute(connectionString, "FILEDSN").empty()) return "a file data source";
@@ -74,6 +107,7 @@ std::string isolationBreach(const std::string& connectionString) {
         if (!user || !insideLiveWorld(user)) return "a data source read outside the test's folder (ODBCINI)";
         return {};
     }
+    if (privateCluster(connectionString)) return {};
     const std::string file = attribute(connectionString, "DATABASE");
     if (!insideLiveWorld(file)) return "the database file \"" + file + "\" outside every test folder";
     return {};
@@ -132,12 +166,113 @@ const bool isolated = [] {
     return true;
 }();
 
+// A PostgreSQL run whose cluster did not start skips every test, saying so;
+// where the runs are required (CI) it fails instead.
+class PostgresAvailability : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!usingPostgres() || !pgPort().empty()) return;
+        const char* required = std::getenv("REEDMERE_REQUIRE_PG");
+        if (required && std::string(required) == "1")
+            FAIL() << "PostgreSQL is required (REEDMERE_REQUIRE_PG=1) but no cluster runs in " << pgClusterDir();
+        GTEST_SKIP() << "PostgreSQL could not be started (see scripts/pg-cluster): PostgreSQL runs are skipped";
+    }
+};
+const bool availabilityChecked = (::testing::AddGlobalTestEnvironment(new PostgresAvailability), true);
+
+db::Connection& adminConnection() {
+    // Kept for the whole test program; never closed before exit.
+    static db::Connection* admin = [] {
+        auto* c = new db::Connection;
+        c->open(postgresConnectionString("postgres"));
+        return c;
+    }();
+    return *admin;
+}
+
+bool readyTemplate(const std::string& name) {
+    bool ready = false;
+    adminConnection().query("SELECT shobj_description(oid, 'pg_database') FROM pg_database WHERE datname=?",
+                            {db::ColumnKind::Text},
+                            [&](std::vector<db::Value>& row) {
+                                ready = std::holds_alternative<std::string>(row[0]) &&
+                                        std::get<std::string>(row[0]) == "ready";
+                            },
+                            {name});
+    return ready;
+}
+
+// The prepared database every world of the kind is copied from; the first
+// test program to need it builds it while the others wait.
+std::string templateDatabase(bool starter) {
+    const std::string name = starter ? "reedmere_starter" : "reedmere_seed";
+    db::Connection& admin = adminConnection();
+    admin.execute("SELECT pg_advisory_lock(2026)");
+    try {
+        if (!readyTemplate(name)) {
+            admin.execute("DROP DATABASE IF EXISTS \"" + name + "\"");
+            admin.execute("CREATE DATABASE \"" + name + "\"");
+            {
+                db::Connection c;
+                c.open(postgresConnectionString(name));
+                db::initialiseDataSource(c, starter);
+                // Tests read the new counter the way SQLite gives it.
+                c.execute("CREATE FUNCTION last_insert_rowid() RETURNS bigint LANGUAGE sql AS 'SELECT lastval()'");
+            }
+            admin.execute("COMMENT ON DATABASE \"" + name + "\" IS 'ready'");
+        }
+    } catch (...) {
+        admin.execute("SELECT pg_advisory_unlock(2026)");
+        throw;
+    }
+    admin.execute("SELECT pg_advisory_unlock(2026)");
+    return name;
+}
+
 }  // namespace
+
+namespace {
+
+// A new database of the private cluster, a copy of the template named. The
+// driver manager keeps what it read of odbc.ini for a while, so every world
+// of this process names the same database: the one of the world before is
+// dropped with it.
+std::string newPostgresDatabase(const std::string& templateName) {
+    if (pgPort().empty()) throw std::runtime_error("no private PostgreSQL cluster runs");
+    const std::string name = "rt_" + std::to_string(getpid());
+    adminConnection().execute("DROP DATABASE IF EXISTS \"" + name + "\" WITH (FORCE)");
+    adminConnection().execute("CREATE DATABASE \"" + name + "\" TEMPLATE \"" + templateName + "\"");
+    return name;
+}
+
+}  // namespace
+
+void TempWorld::defineEmptyDataSource() {
+    if (!usingPostgres()) {
+        std::ofstream(root_ / "odbc.ini") << "[Reedmere]\nDriver=SQLite3\nDatabase=" << (root_ / "empty.db").string()
+                                         << "\nNoWCHAR=1\n";
+        return;
+    }
+    const std::string name = newPostgresDatabase("template0");
+    pgDatabase_ = name;
+    std::ofstream ini(root_ / "odbc.ini");
+    ini << "[Reedmere]\nDriver=PostgreSQL Unicode\nServername=127.0.0.1\nPort=" << pgPort()
+        << "\nDatabase=" << name << "\nUsername=reedmere_test\n";
+}
+
+void TempWorld::definePostgresDataSource(bool starter) {
+    const std::string name = newPostgresDatabase(templateDatabase(starter));
+    pgDatabase_ = name;
+    std::ofstream ini(root_ / "odbc.ini");
+    ini << "[Reedmere]\nDriver=PostgreSQL Unicode\nServername=127.0.0.1\nPort=" << pgPort()
+        << "\nDatabase=" << name << "\nUsername=reedmere_test\n";
+}
 
 const std::filesystem::path& TempWorld::systemOdbcDir() { return processSystemDir(); }
 
 TempWorld::TempWorld() {
     (void)isolated;
+    (void)availabilityChecked;
     for (int i = 0; i < kSavedVars; ++i) {
         const char* v = std::getenv(kVars[i]);
         saved_[i] = v ? v : std::string(kUnset);
@@ -166,6 +301,13 @@ TempWorld::TempWorld() {
 }
 
 TempWorld::~TempWorld() {
+    if (!pgDatabase_.empty()) {
+        try {
+            adminConnection().execute("DROP DATABASE IF EXISTS \"" + pgDatabase_ + "\" WITH (FORCE)");
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "Could not drop the test database %s: %s\n", pgDatabase_.c_str(), e.what());
+        }
+    }
     for (int i = 0; i < kSavedVars; ++i) {
         if (saved_[i] == kUnset) unsetenv(kVars[i]);
         else setenv(kVars[i], saved_[i].c_str(), 1);
@@ -179,14 +321,44 @@ TempWorld::~TempWorld() {
 }
 
 DocWorld::DocWorld(bool starter) {
-    db::createEmbeddedDatabase(databaseFile(), starter);
+    if (usingPostgres()) definePostgresDataSource(starter);
+    else db::createEmbeddedDatabase(databaseFile(), starter);
     doc.create(db::chooseDataSource(), nullptr);
+}
+
+void DocWorld::exec(const std::string& sql) {
+    if (conn().engine() != db::Engine::PostgreSQL) {
+        conn().execute(sql);
+        return;
+    }
+    static const std::regex create(
+        R"re(CREATE TRIGGER (\w+) BEFORE (\w+) ON ("[^"]+")(?: WHEN (.*))? BEGIN SELECT RAISE\(ABORT, *'([^']*)'\); END)re");
+    static const std::regex drop(R"re(DROP TRIGGER (\w+))re");
+    std::smatch m;
+    if (std::regex_match(sql, m, create)) {
+        const std::string name = m[1], function = std::string(m[1]) + "_raises";
+        conn().execute("CREATE OR REPLACE FUNCTION " + function + "() RETURNS trigger LANGUAGE plpgsql AS "
+                       "$$BEGIN RAISE EXCEPTION '" + std::string(m[5]) + "'; END$$");
+        std::string condition = m[4].matched ? " WHEN (" + db::toEngineSql(m[4], db::Engine::PostgreSQL) + ")" : "";
+        conn().execute("CREATE TRIGGER " + name + " BEFORE " + std::string(m[2]) + " ON " + std::string(m[3]) +
+                       " FOR EACH ROW" + condition + " EXECUTE FUNCTION " + function + "()");
+        triggerTables_[name] = m[3];
+        return;
+    }
+    if (std::regex_match(sql, m, drop) && triggerTables_.count(m[1])) {
+        conn().execute(sql + " ON " + triggerTables_[m[1]]);
+        triggerTables_.erase(m[1]);
+        return;
+    }
+    // Raw SQL of the tests names tables and columns bare, as SQLite takes them.
+    conn().execute(db::toEngineSql(sql, db::Engine::PostgreSQL));
 }
 
 std::string DocWorld::scalar(const std::string& sql) {
     std::string out;
     bool first = true;
-    doc.db->query(sql, {db::ColumnKind::Text}, [&](std::vector<db::Value>& row) {
+    const bool pg = doc.db->engine() == db::Engine::PostgreSQL;
+    doc.db->query(pg ? db::toEngineSql(sql, db::Engine::PostgreSQL) : sql, {db::ColumnKind::Text}, [&](std::vector<db::Value>& row) {
         if (!first) return;
         first = false;
         if (std::holds_alternative<std::string>(row[0])) out = std::get<std::string>(row[0]);

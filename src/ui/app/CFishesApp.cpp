@@ -32,6 +32,8 @@ bool CFishesApp::InitInstance() {
     } catch (const std::exception& e) {
         splash_.reset();
         prompter_.tell("Failed to create empty document.\n" + std::string(e.what()), platform::MessageKind::Error);
+        // A new, empty data source of the user's may be made ready here (after the question).
+        if (db::isEmptyUserDataSource(source)) db::initialiseUserDataSource(prompter_);
         return false;
     }
     site::checkDirectories(settings_, doc_, say);

@@ -175,6 +175,7 @@ void CMainFrame::buildMenus() {
     QMenu* databases = addPopup(service, POPUP_DATABASES);
     addCommand(databases, ID_CLEAR_DATABASE);
     addCommand(databases, ID_MAKE_UPGRADING_TABLE);
+    addCommand(databases, ID_INITIALISE_DATA_SOURCE);
     service->addSeparator();
     addCommand(service, ID_CHECK_FTP_SERVER, true);
 

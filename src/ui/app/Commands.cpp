@@ -76,6 +76,8 @@ const std::vector<CommandInfo>& commandTable() {
          "Display program information and version|Сведения о программе и её версии|"},
         {ID_HELP_CONTENT, 0, "Content|Содержание|", "Open the help pages|Открыть страницы справки|"},
         {ID_APP_EXIT, core::kTextExit, nullptr, "Quit the application|Завершить работу программы|"},
+        {ID_INITIALISE_DATA_SOURCE, 0, "Initialise data source|Подготовить источник данных|",
+         "Create the tables in an empty data source|Создать таблицы в пустом источнике данных|"},
     };
     return table;
 }

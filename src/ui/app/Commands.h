@@ -50,6 +50,7 @@ enum CommandId {
     ID_APP_ABOUT = 57664,
     ID_HELP_CONTENT = 57670,
     ID_APP_EXIT = 57665,
+    ID_INITIALISE_DATA_SOURCE = 32860,
 };
 
 // The class entries of the Catalogs menu: entry n (from 1) has the number

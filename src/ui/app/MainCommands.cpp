@@ -18,6 +18,7 @@ MainCommands::MainCommands(const ShellContext& shell, CFishesView& view)
     addReportCommands(map_, context_);
     addSettingsCommands(map_, context_);
     addServiceCommands(map_, context_);
+    addDataSourceCommands(map_, context_);
     connect(&work_, &platform::BackgroundWork::busyChanged, this, &MainCommands::busyChanged);
     connect(&work_, &platform::BackgroundWork::busyChanged, &view, &CFishesView::setBusy);
     connect(&view, &CFishesView::buttonClicked, this, &MainCommands::run);

@@ -40,6 +40,7 @@ void addFarmCommands(CommandMap& map, MainContext& ctx);
 void addReportCommands(CommandMap& map, MainContext& ctx);
 void addSettingsCommands(CommandMap& map, MainContext& ctx);
 void addServiceCommands(CommandMap& map, MainContext& ctx);
+void addDataSourceCommands(CommandMap& map, MainContext& ctx);
 
 // Class entry n (from 1) of the Catalogs menu.
 void openClassCatalogue(MainContext& ctx, int n);
