@@ -3,6 +3,7 @@
 #include "db/ShowErrors.h"
 #include "ui/common/WaitCursor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -72,7 +73,16 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
     switches->addWidget(enableFind_);
     switches->addWidget(commonNames_);
     switches->addStretch();
-    stopReport_ = new QPushButton(QStringLiteral("Stop Report!"), this);
+    commands_ = new QPushButton(tr("&Commands"), this);
+    commands_->setObjectName(QStringLiteral("commands"));
+    commands_->setAutoDefault(false);
+    connect(commands_, &QPushButton::clicked, this, &Fishcatal::showCommands);
+    switches->addWidget(commands_);
+    find_ = new QAction(this);
+    find_->setShortcut(QKeySequence::Find);
+    connect(find_, &QAction::triggered, this, &Fishcatal::startFinding);
+    addAction(find_);
+    stopReport_ = new QPushButton(tr("Stop Report!"), this);
     stopReport_->setVisible(false);  // shown and enabled while a survey or page run goes on
     stopReport_->setEnabled(false);
     connect(stopReport_, &QPushButton::clicked, this, &Fishcatal::stopGeneration);
@@ -179,6 +189,22 @@ void Fishcatal::refillFind() {
     showFindRows();
 }
 
+// The row that had the focus last, else the lowest row with a chosen taxon.
+void Fishcatal::showCommands() {
+    int row = commandRow_;
+    const auto& rows = model_.rows();
+    for (int i = static_cast<int>(rows_.size()) - 1; row < 0 && i >= 0; --i)
+        if (i < static_cast<int>(rows.size()) && rows[static_cast<std::size_t>(i)].selected >= 0) row = i;
+    if (row < 0) return;
+    rows_[static_cast<std::size_t>(row)].path->showMenu(commands_->mapToGlobal(QPoint(0, commands_->height())));
+}
+
+void Fishcatal::startFinding() {
+    enableFind_->setChecked(true);
+    const int row = commandRow_ >= 0 ? commandRow_ : 0;
+    if (row < static_cast<int>(rows_.size())) rows_[static_cast<std::size_t>(row)].find->setFocus(Qt::ShortcutFocusReason);
+}
+
 void Fishcatal::showRows() {
     const auto& rows = model_.rows();
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
@@ -200,7 +226,8 @@ void Fishcatal::showFindRows() {
 }
 
 void Fishcatal::showNames() {
-    setWindowTitle(q(model_.title(request_.title)));
+    // The title's frame comes from the catalogue's logic in English.
+    setWindowTitle(q(model_.title(request_.title)).replace(QStringLiteral(" (Default is "), tr(" (Default is ")));
     fullName_->setText(q(model_.fullName()));
     synonyms_->clear();
     for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));
