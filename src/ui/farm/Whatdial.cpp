@@ -14,9 +14,9 @@ Whatdial::Whatdial(QWidget* parent, const std::string& title, int proposal, int 
     setWindowTitle(QString::fromStdString(title));
     number_ = new QLineEdit(QString::number(proposal), this);
     number_->setObjectName("number");
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     cancel->setAutoDefault(false);
     ok->setDefault(true);  // Enter in the number field accepts it
