@@ -15,6 +15,7 @@
 #include "farm/FarmWorld.h"
 #include "farm/WindowHelpers.h"
 #include "language/ShownTexts.h"
+#include "ui/app/CMainFrame.h"
 #include "ui/app/Fishbreeder.h"
 #include "ui/app/Workdir.h"
 #include "ui/catalogue/CPropPlant.h"
@@ -170,6 +171,25 @@ private slots:
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("ОК"));
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+    }
+
+    // The language command of the main window switches the dialogs' language at once.
+    void theLanguageMenuSwitchesTheDialogs() {
+        testenv::DocWorld world;
+        core::Settings settings;
+        settings.Application_path = world.workDir().string();
+        platform::ScriptedPrompter prompter;
+        CMainFrame frame(app::ShellContext{settings, world.doc, prompter, [](const std::string&) {}, [] {}});
+        auto fries = [&] {
+            Fishins moving(nullptr, "", farm::Counts{1, 2, 3}, prompter);
+            return shownTexts(&moving);
+        };
+        QVERIFY(fries().contains(QStringLiteral("Fries")));
+        frame.command(app::ID_RUSSIAN)->trigger();
+        QVERIFY(fries().contains(QStringLiteral("Мальки")));
+        frame.command(app::ID_ENGLISH)->trigger();
+        QVERIFY(fries().contains(QStringLiteral("Fries")));
+        frame.command(app::ID_RUSSIAN)->trigger();
     }
 
     // The check itself finds English, and English comes back with the language.
