@@ -458,6 +458,62 @@ Please set date in DD.MM.YYYY format!</source>
         <source> (Default is </source>
         <translation> (по умолчанию </translation>
     </message>
+    <message>
+        <source>Fishes catalog</source>
+        <translation>Каталог рыб</translation>
+    </message>
+    <message>
+        <source>Select a name for your fish</source>
+        <translation>Выберите название вашей рыбы</translation>
+    </message>
+    <message>
+        <source>Precise a name for your fish</source>
+        <translation>Уточните название вашей рыбы</translation>
+    </message>
+    <message>
+        <source>Select a name for your crustacea</source>
+        <translation>Выберите название вашего ракообразного</translation>
+    </message>
+    <message>
+        <source>Precise a name for your crustacea</source>
+        <translation>Уточните название вашего ракообразного</translation>
+    </message>
+    <message>
+        <source>Select a name for your plant</source>
+        <translation>Выберите название вашего растения</translation>
+    </message>
+    <message>
+        <source>Precise a name for your plant</source>
+        <translation>Уточните название вашего растения</translation>
+    </message>
+    <message>
+        <source>Select a name for your fern</source>
+        <translation>Выберите название вашего папоротника</translation>
+    </message>
+    <message>
+        <source>Precise a name for your fern</source>
+        <translation>Уточните название вашего папоротника</translation>
+    </message>
+    <message>
+        <source>Select a name for your moss</source>
+        <translation>Выберите название вашего мха</translation>
+    </message>
+    <message>
+        <source>Precise a name for your moss</source>
+        <translation>Уточните название вашего мха</translation>
+    </message>
+    <message>
+        <source>Select a name for your fries</source>
+        <translation>Выберите название ваших мальков</translation>
+    </message>
+    <message>
+        <source>%1 catalog</source>
+        <translation>Каталог: %1</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Класс %1</translation>
+    </message>
 </context>
 <context>
     <name>Fishcatalconfig</name>

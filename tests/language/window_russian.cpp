@@ -144,12 +144,15 @@ private slots:
         expectRussian(&name, allowed);
         References links(std::vector<catalogue::Link>{}, nullptr);
         expectRussian(&links, allowed);
-        catalogue::ChooserRequest request;
-        request.title = core::interfaceText(core::kTextFishCatalogue, core::Russian);
-        request.classCode = 14;
-        request.startTaxon = species;
-        Fishcatal catalogue(w.doc, settings, w.prompter, request);
+        // The titles and the heading as the menu and the farm dialogs hand them over.
+        Fishcatal catalogue(w.doc, settings, w.prompter, {"Fishes catalog", "Class Pisces", 14, species});
         expectRussian(&catalogue, allowed);
+        QVERIFY(catalogue.windowTitle().startsWith(QStringLiteral("Каталог рыб (по умолчанию ")));
+        Fishcatal classCatalogue(w.doc, settings, w.prompter, {"Characidae catalog", "Class Pisces", 14, species});
+        expectRussian(&classCatalogue, allowed);
+        QVERIFY(classCatalogue.windowTitle().startsWith(QStringLiteral("Каталог: Characidae")));
+        Fishcatal chooser(w.doc, settings, w.prompter, {"Select a name for your fish", "Class Pisces", 14, species});
+        expectRussian(&chooser, allowed);
         QVERIFY2(found_.isEmpty(), qPrintable(found_.join(u'\n')));
     }
 

@@ -36,6 +36,36 @@ QStringList pathTexts(const CatalogueRow& row) {
     return list;
 }
 
+// The titles and the class heading come from the catalogue's and the farm's
+// logic in English; these are the ones they use.
+[[maybe_unused]] const char* const kLogicTitles[] = {
+    QT_TRANSLATE_NOOP("Fishcatal", "Fishes catalog"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your fish"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your fish"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your crustacea"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your crustacea"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your plant"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your plant"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your fern"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your fern"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your moss"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your moss"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your fries")};
+
+QString shownTitle(const std::string& title) {
+    const QString t = q(title);
+    const QString suffix = QStringLiteral(" catalog");
+    if (t.endsWith(suffix) && Fishcatal::tr(title.c_str()) == t)
+        return Fishcatal::tr("%1 catalog").arg(t.chopped(suffix.size()));
+    return Fishcatal::tr(title.c_str());
+}
+
+QString shownHeading(const std::string& heading) {
+    QString h = q(heading);
+    const QString prefix = QStringLiteral("Class ");
+    return h.startsWith(prefix) ? Fishcatal::tr("Class %1").arg(h.mid(prefix.size())) : h;
+}
+
 QStringList findTexts(const CatalogueRow& row) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(row.findTexts.size()));
@@ -55,7 +85,7 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
       model_(doc, request.classCode, settings.Default_language) {
     const int lang = settings.Default_language;
     auto* layout = new QVBoxLayout(this);
-    auto* classLabel = new QLabel(q(request.classLabel), this);
+    auto* classLabel = new QLabel(shownHeading(request.classLabel), this);
     QFont bold = classLabel->font();
     bold.setBold(true);
     classLabel->setFont(bold);
@@ -227,7 +257,7 @@ void Fishcatal::showFindRows() {
 
 void Fishcatal::showNames() {
     // The title's frame comes from the catalogue's logic in English.
-    setWindowTitle(q(model_.title(request_.title)).replace(QStringLiteral(" (Default is "), tr(" (Default is ")));
+    setWindowTitle(q(model_.title(shownTitle(request_.title).toStdString())).replace(QStringLiteral(" (Default is "), tr(" (Default is ")));
     fullName_->setText(q(model_.fullName()));
     synonyms_->clear();
     for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));
