@@ -576,6 +576,26 @@ Please set date in DD.MM.YYYY format!</source>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Gifted</source>
+        <translation>Подарено</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Погибло</translation>
+    </message>
+    <message>
+        <source>Sold</source>
+        <translation>Продано</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новая запись</translation>
+    </message>
+    <message>
+        <source>Transferred</source>
+        <translation>Пересажено</translation>
+    </message>
 </context>
 <context>
     <name>Genealdial</name>
@@ -1265,6 +1285,14 @@ There should be even one %1!</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>How many fries have survived?</source>
+        <translation>Сколько мальков выжило?</translation>
+    </message>
+    <message>
+        <source>Are there bad parents?</source>
+        <translation>Родители плохие?</translation>
     </message>
 </context>
 <context>

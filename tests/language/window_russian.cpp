@@ -13,6 +13,8 @@
 #include "core/AppText.h"
 #include "core/InterfaceText.h"
 #include "farm/FarmWorld.h"
+#include "farm/Incubator.h"
+#include "farm/LotBook.h"
 #include "farm/WindowHelpers.h"
 #include "language/ShownTexts.h"
 #include "ui/app/CMainFrame.h"
@@ -109,8 +111,10 @@ private slots:
         QCOMPARE(archive.findChild<QListWidget*>("periods")->item(3)->text(), QStringLiteral("Весь период"));
         Whatdial money(nullptr, "Цена рыбы (центы)", 10, 1000, settings, prompter);
         expectRussian(&money, allowed);
-        Fishins moving(nullptr, "Пересадить", farm::Counts{1, 2, 3}, prompter);
+        Fishins moving(nullptr, farm::moveTitle(farm::MoveKind::Transferred), farm::Counts{1, 2, 3}, prompter);
         expectRussian(&moving, allowed);
+        Whatdial survived(nullptr, farm::kSurvivedCaption, 10, 1000, settings, prompter, Whatdial::Kind::Count);
+        expectRussian(&survived, allowed);
         farm::ExpenseInput expense;
         CSentdial sent(nullptr, w.doc, settings, prompter, "Новая запись", expense);
         expectRussian(&sent, allowed);

@@ -20,17 +20,22 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
     return b;
 }
 
+// The farm's logic names the moves in English.
+[[maybe_unused]] const char* const kMoveTitles[] = {
+    QT_TRANSLATE_NOOP("Fishins", "Gifted"), QT_TRANSLATE_NOOP("Fishins", "Lost"), QT_TRANSLATE_NOOP("Fishins", "Sold"),
+    QT_TRANSLATE_NOOP("Fishins", "New"), QT_TRANSLATE_NOOP("Fishins", "Transferred")};
+
 }  // namespace
 
 Fishins::Fishins(QWidget* parent, const std::string& title, const farm::Counts& holds, platform::Prompter& prompter)
     : QDialog(parent), prompter_(prompter) {
-    setWindowTitle(QString::fromStdString(title));
+    setWindowTitle(tr(title.c_str()));
     const char* names[3] = {QT_TR_NOOP("Fries"), QT_TR_NOOP("Males"), QT_TR_NOOP("Females")};
     const char* keys[3] = {"fries", "males", "females"};
     const int counts[3] = {holds.fries, holds.males, holds.females};
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QString::fromStdString(title), this), 1, 0);
+    grid->addWidget(new QLabel(tr(title.c_str()), this), 1, 0);
     grid->addWidget(new QLabel(tr("Left"), this), 3, 0);
     for (int i = 0; i < 3; ++i) {
         Column& c = columns_[i];
