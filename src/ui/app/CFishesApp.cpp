@@ -5,6 +5,7 @@
 
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CSplash.h"
+#include "ui/common/Translation.h"
 #include "site/SiteSkeleton.h"
 
 CFishesApp::CFishesApp() = default;
@@ -15,9 +16,10 @@ CFishesApp::~CFishesApp() {
 
 bool CFishesApp::InitInstance() {
     settings_.load(store_);
+    ui::followInterfaceLanguage(settings_.Default_language);
     splash_ = std::make_unique<CSplash>();
     splash_->show();
-    splash_->setText("Load settings...");
+    splash_->setText(QCoreApplication::translate("CFishesApp", "Load settings...").toStdString());
     auto say = [this](const std::string& text) { splash_->setText(text); };
 
     db::DataSourceChoice source = db::chooseDataSource();
@@ -31,14 +33,14 @@ bool CFishesApp::InitInstance() {
         doc_.create(source, say);
     } catch (const std::exception& e) {
         splash_.reset();
-        prompter_.tell("Failed to create empty document.\n" + std::string(e.what()), platform::MessageKind::Error);
+        prompter_.tell(QCoreApplication::translate("CFishesApp", "Failed to create empty document.").toStdString() + "\n" + e.what(), platform::MessageKind::Error);
         // A new, empty data source of the user's may be made ready here (after the question).
         if (db::isEmptyUserDataSource(source)) db::initialiseUserDataSource(prompter_);
         return false;
     }
     site::checkDirectories(settings_, doc_, say);
     site::copySiteSkeleton(db::shippedDataDir() / "site", settings_.Application_path);
-    splash_->setText("Read commercial data...");
+    splash_->setText(QCoreApplication::translate("CFishesApp", "Read commercial data...").toStdString());
 
     frame_ = std::make_unique<CMainFrame>(
         app::ShellContext{settings_, doc_, prompter_, say, [this] { closeSplash(); }});

@@ -26,7 +26,7 @@ using namespace app;
 
 namespace {
 
-const char* const kBadDate = "Inadmissible value!\nPlease set date in DD.MM.YYYY format!";
+const char* const kBadDate = QT_TRANSLATE_NOOP("CFishesView", "Inadmissible value!\nPlease set date in DD.MM.YYYY format!");
 
 // The panel's faces are 15 pixels high from the top of the ascent to the
 // bottom of the descent and about 6 wide on average over the small letters:
@@ -116,7 +116,7 @@ QRect toRect(const PanelRect& r) { return QRect(r.left, r.top, r.width, r.height
 }  // namespace
 
 CFishesView::CFishesView(const ShellContext& shell, QWidget* parent) : QWidget(parent), shell_(shell) {
-    if (shell_.splashText) shell_.splashText("Create main views...");
+    if (shell_.splashText) shell_.splashText(tr("Create main views...").toStdString());
     createControls();
     refreshCaptions();
     splashTimer_ = startTimer(1000);
@@ -378,7 +378,7 @@ bool CFishesView::checkDateOnLeave(QLineEdit* field) {
     core::DayMonthYear d;
     if (checkingDate_ || core::readDate(field->text().toStdString(), d)) return true;
     checkingDate_ = true;
-    shell_.prompter.tell(kBadDate, platform::MessageKind::Error);
+    shell_.prompter.tell(tr(kBadDate).toStdString(), platform::MessageKind::Error);
     QTimer::singleShot(0, field, [this, field] {
         field->setFocus(Qt::OtherFocusReason);
         checkingDate_ = false;

@@ -13,6 +13,7 @@
 
 #include "ui/app/CFishesView.h"
 #include "ui/app/PanelLayout.h"
+#include "ui/common/Translation.h"
 #include "core/InterfaceText.h"
 #include "publish/FtpUpload.h"
 
@@ -317,6 +318,7 @@ void CMainFrame::setCommandText(int id) {
 
 void CMainFrame::refreshMenuTexts() {
     const int language = shell_.settings.Default_language;
+    ui::followInterfaceLanguage(language);
     for (auto& [menu, entry] : tableTitles_) menu->setTitle(QString::fromStdString(core::interfaceText(entry, language)));
     for (auto& [menu, popup] : popupTitles_) menu->setTitle(QString::fromStdString(popupText(popup, language)));
     for (std::size_t i = 0; i < classEntries_.size(); ++i)

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr const char* kFarmLabel = "Edit your name";
-constexpr const char* kNumberLabel = "Breeder's number:";
+constexpr const char* kFarmLabel = QT_TRANSLATE_NOOP("Fishbreeder", "Edit your name");
+constexpr const char* kNumberLabel = QT_TRANSLATE_NOOP("Fishbreeder", "Breeder's number:");
 constexpr int kLargestBreederNumber = 99999;
 
 }  // namespace
@@ -26,7 +26,7 @@ Fishbreeder::Fishbreeder(const std::string& name, int breederNumber, QWidget* pa
     number_->setObjectName(QStringLiteral("breederNumber"));
     number_->setRange(1, kLargestBreederNumber);
     number_->setValue(breederNumber < 1 ? 1 : breederNumber);
-    build(kFarmLabel, name);
+    build(tr(kFarmLabel).toStdString(), name);
 }
 
 void Fishbreeder::build(const std::string& label, const std::string& value) {
@@ -43,7 +43,7 @@ void Fishbreeder::build(const std::string& label, const std::string& value) {
     if (number_) {
         auto* row = new QHBoxLayout;
         row->addWidget(field_, 1);
-        auto* numberLabel = new QLabel(QString::fromLatin1(kNumberLabel), this);
+        auto* numberLabel = new QLabel(tr(kNumberLabel), this);
         numberLabel->setBuddy(number_);
         row->addWidget(numberLabel);
         row->addWidget(number_);

@@ -59,7 +59,7 @@ void MainCommands::guarded(const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         context_.shell.prompter.tell(e.what(), platform::MessageKind::Error);
     } catch (...) {
-        context_.shell.prompter.tell("Unrecognized exception error", platform::MessageKind::Error);
+        context_.shell.prompter.tell(tr("Unrecognized exception error").toStdString(), platform::MessageKind::Error);
     }
 }
 

@@ -1,6 +1,7 @@
 // The Settings sub-menu of Service: language, currency and its rate, the
 // farm's name, the work directories, the empty tank's name and the views of
 // the balance list.
+#include <QCoreApplication>
 #include <optional>
 #include <string>
 
@@ -28,7 +29,7 @@ void toggleView(MainContext& ctx, int core::Settings::*view) {
     emit ctx.view.refreshRequested();
 }
 
-void editText(MainContext& ctx, const char* label, std::string core::Settings::*text) {
+void editText(MainContext& ctx, const std::string& label, std::string core::Settings::*text) {
     std::string value = ctx.shell.settings.*text;
     if (ctx.shell.prompter.askText(label, value)) ctx.shell.settings.*text = value;
 }
@@ -46,14 +47,14 @@ void editFarm(MainContext& ctx) {
 void currencyRate(MainContext& ctx) {
     core::Settings& s = ctx.shell.settings;
     if (s.Default_currency == core::Euro) {
-        ctx.shell.prompter.tell("No rate is kept for Euro: Euro amounts are taken at par with USD.",
+        ctx.shell.prompter.tell(QCoreApplication::translate("SettingsCommands", "No rate is kept for Euro: Euro amounts are taken at par with USD.").toStdString(),
                                 platform::MessageKind::Information);
         return;
     }
     int core::Settings::*rate = rateOf(s.Default_currency);
     if (!rate) return;  // USD: nothing to set
     std::string value = std::to_string(s.*rate);
-    if (!ctx.shell.prompter.askText("Enter rate of USD", value)) return;
+    if (!ctx.shell.prompter.askText(QCoreApplication::translate("SettingsCommands", "Enter rate of USD").toStdString(), value)) return;
     if (std::optional<int> typed = readRate(value)) s.*rate = *typed;
 }
 
@@ -68,7 +69,7 @@ void addSettingsCommands(CommandMap& map, MainContext& ctx) {
     map[ID_RUR] = [&ctx] { setValue(ctx, &S::Default_currency, core::RUR); };
     map[ID_UAH] = [&ctx] { setValue(ctx, &S::Default_currency, core::UAH); };
     map[ID_FISHBREEDER_FARM] = [&ctx] { editFarm(ctx); };
-    map[ID_NAME_FOR_EMPTY_TANK] = [&ctx] { editText(ctx, "Name for tank with null-volume", &S::Empty_tank); };
+    map[ID_NAME_FOR_EMPTY_TANK] = [&ctx] { editText(ctx, QCoreApplication::translate("SettingsCommands", "Name for tank with null-volume").toStdString(), &S::Empty_tank); };
     map[ID_CURRENCY_RATE] = [&ctx] { currencyRate(ctx); };
     map[ID_WORK_DIRECTORIES] = [&ctx] {
         Workdir dialog(ctx.shell.settings, &ctx.view);

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 Workdir::Workdir(core::Settings& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
-    setWindowTitle(QStringLiteral("Work directories"));
+    setWindowTitle(tr("Work directories"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto field = [this](const std::string& value, const char* name) {
@@ -22,12 +22,12 @@ Workdir::Workdir(core::Settings& settings, QWidget* parent) : QDialog(parent), s
     ftpLogin_ = field(settings.FTP_login, "FTP_login");
     ftpPassword_ = field(settings.FTP_password, "FTP_password");
     ftpPassword_->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Path to Project on HDD"), path_);
-    form->addRow(QStringLiteral("CDdrive"), cdDrive_);
-    form->addRow(QStringLiteral("Address of WWW-server"), server_);
-    form->addRow(QStringLiteral("Address of FTP-server"), ftpServer_);
-    form->addRow(QStringLiteral("FTP login"), ftpLogin_);
-    form->addRow(QStringLiteral("FTP password"), ftpPassword_);
+    form->addRow(tr("Path to Project on HDD"), path_);
+    form->addRow(tr("CDdrive"), cdDrive_);
+    form->addRow(tr("Address of WWW-server"), server_);
+    form->addRow(tr("Address of FTP-server"), ftpServer_);
+    form->addRow(tr("FTP login"), ftpLogin_);
+    form->addRow(tr("FTP password"), ftpPassword_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

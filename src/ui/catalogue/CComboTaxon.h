@@ -12,6 +12,9 @@ public:
     CComboTaxon(int language, QWidget* parent = nullptr);
     // The commands that act; every other one is shown unavailable.
     void setActiveCommands(const std::set<int>& ids) { active_ = ids; }
+    // The commands' menu, with their keys, at a point of the screen; the
+    // catalogue window's "Commands" button shows it as the right button does.
+    void showMenu(const QPoint& where);
 
 signals:
     void command(int id);
@@ -22,8 +25,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void showMenu(const QPoint& where);
-
     int language_;
     std::set<int> active_;
 };

@@ -22,6 +22,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The picture store names the bring button's target in English.
+[[maybe_unused]] const char* const kBringTexts[] = {
+    QT_TRANSLATE_NOOP("CPictures", "Bring to females"), QT_TRANSLATE_NOOP("CPictures", "Bring to males"),
+    QT_TRANSLATE_NOOP("CPictures", "Bring to sprouts"), QT_TRANSLATE_NOOP("CPictures", "Bring to adults")};
+
 fs::path imagesOf(db::CFishesDoc& doc, const site::SiteEnv& env, std::int32_t taxon) {
     std::optional<catalogue::Taxon> t = catalogue::findTaxon(doc, taxon);
     std::string dir = t ? catalogue::classDirectory(doc, *t) : std::string();
@@ -64,20 +69,20 @@ CPictures::CPictures(db::CFishesDoc& doc, const site::SiteEnv& env, site::Group 
                      QWidget* parent)
     : QWidget(parent), doc_(doc), env_(env), taxon_(taxon), store_(imagesOf(doc, env, taxon), taxon, group),
       chooser_(chooseFiles) {
-    setWindowTitle(QStringLiteral("Pictures"));
+    setWindowTitle(tr("Pictures"));
     stages_ = new QListWidget(this);
     for (const site::Stage& s : site::stagesOf(group)) stages_->addItem(stageName(s));
     pictures_ = new QListWidget(this);
-    new_ = new QPushButton(QStringLiteral("New..."), this);
-    delete_ = new QPushButton(QStringLiteral("Delete..."), this);
-    exchange_ = new QPushButton(QStringLiteral("Exhange with first"), this);
-    bring_ = new QPushButton(QStringLiteral("Bring to..."), this);
+    new_ = new QPushButton(tr("New..."), this);
+    delete_ = new QPushButton(tr("Delete..."), this);
+    exchange_ = new QPushButton(tr("Exhange with first"), this);
+    bring_ = new QPushButton(tr("Bring to..."), this);
     maxLength_ = new QLineEdit(this);
     preview_ = new PreviewView(this);
     preview_->setMinimumSize(360, 280);
 
     auto* length = new QHBoxLayout;
-    length->addWidget(new QLabel(QStringLiteral("Max length"), this));
+    length->addWidget(new QLabel(tr("Max length"), this));
     length->addWidget(maxLength_);
     length->addWidget(new QLabel(QStringLiteral("mm"), this));
     auto* buttons = new QGridLayout;
@@ -118,7 +123,7 @@ void CPictures::chooseStage(int stage) {
     guarded([&] {
         maxLength_->setText(QString::fromStdString(site::stageSize(doc_, store_.group(), taxon_, stage)));
     });
-    bring_->setText(QString::fromStdString(store_.bringText(stage)));
+    bring_->setText(tr(store_.bringText(stage).c_str()));
     refresh();
 }
 
@@ -145,9 +150,9 @@ void CPictures::pictureChosen() {
 void CPictures::importPictures() {
     const int stage = stages_->currentRow();
     if (stage < 0) return;
-    QStringList files = chooser_(this, QStringLiteral("Select one or more pictures"),
+    QStringList files = chooser_(this, tr("Select one or more pictures"),
                                  QString::fromStdString(site::lastImportFolder()),
-                                 QStringLiteral("Pictures (*.bmp *.gif *.jpg);;All Files (*)"));
+                                 tr("Pictures (*.bmp *.gif *.jpg);;All Files (*)"));
     if (files.isEmpty()) return;
     std::vector<fs::path> paths;
     for (const QString& f : files) paths.emplace_back(f.toStdString());
@@ -194,10 +199,10 @@ CPictPlant::CPictPlant(db::CFishesDoc& doc, const site::SiteEnv& env, std::int32
     diameter_->setText(QString::fromStdString(doc_.plantCards->m_Diameter));
     root_->setText(QString::fromStdString(doc_.plantCards->m_Root));
     auto* sizes = new QGridLayout;
-    sizes->addWidget(new QLabel(QStringLiteral("Diameter"), this), 0, 0);
+    sizes->addWidget(new QLabel(tr("Diameter"), this), 0, 0);
     sizes->addWidget(diameter_, 0, 1);
     sizes->addWidget(new QLabel(QStringLiteral("mm"), this), 0, 2);
-    sizes->addWidget(new QLabel(QStringLiteral("Root length"), this), 1, 0);
+    sizes->addWidget(new QLabel(tr("Root length"), this), 1, 0);
     sizes->addWidget(root_, 1, 1);
     sizes->addWidget(new QLabel(QStringLiteral("mm"), this), 1, 2);
     if (auto* all = qobject_cast<QHBoxLayout*>(layout()))

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/catalogue/CProperties.h"
 #include "ui/catalogue/CStair.h"
 #include "ui/catalogue/Descript.h"
 #include "catalogue/Taxonomy.h"
@@ -15,7 +16,7 @@ CPropPlant::CPropPlant(db::CFishesDoc& doc, core::Settings& settings, platform::
                        std::int32_t taxon, const std::string& rowLabel, QWidget* parent)
     : QDialog(parent), settings_(settings), env_(site::siteEnv(settings, prompter)) {
     std::optional<catalogue::Taxon> t = catalogue::findTaxon(doc, taxon);
-    setWindowTitle(QString::fromStdString("Info about " + rowLabel + " " + (t ? t->latName : std::string())));
+    setWindowTitle(CProperties::tr("Info about %1 %2").arg(QString::fromStdString(rowLabel), QString::fromStdString(t ? t->latName : std::string())));
     catalogue::openPlantCard(doc, taxon);
     auto* layout = new QVBoxLayout(this);
     pages_ = new QTabWidget(this);
@@ -23,10 +24,10 @@ CPropPlant::CPropPlant(db::CFishesDoc& doc, core::Settings& settings, platform::
     description_ = new Descript(doc, prompter, taxon, settings.Default_language, pages_);
     pictures_ = new CPictPlant(doc, env_, taxon, pages_);
     stair_ = new CStair(doc, prompter, taxon, settings.Default_language, pages_, CStair::Card::Plant);
-    pages_->addTab(info_, QStringLiteral("Info"));
-    pages_->addTab(description_, QStringLiteral("Description"));
-    pages_->addTab(pictures_, QStringLiteral("Pictures"));
-    pages_->addTab(stair_, QStringLiteral("Stair"));
+    pages_->addTab(info_, tr("Info"));
+    pages_->addTab(description_, tr("Description"));
+    pages_->addTab(pictures_, tr("Pictures"));
+    pages_->addTab(stair_, tr("Stair"));
     layout->addWidget(pages_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

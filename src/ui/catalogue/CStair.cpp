@@ -15,12 +15,26 @@
 #include "catalogue/CatalogueText.h"
 #include "catalogue/PlantCard.h"
 #include "ui/catalogue/SpecFish.h"
+#include "ui/catalogue/SpecPlant.h"
 
 using namespace catalogue;
 
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The captions of the packed sub-fields come from the catalogue's logic in
+// English; their translations are listed here.
+[[maybe_unused]] const char* const kLogicCaptions[] = {
+    QT_TRANSLATE_NOOP("CStair", "Saltiness = "),       QT_TRANSLATE_NOOP("CStair", "Volume = "),
+    QT_TRANSLATE_NOOP("CStair", "Water changing: "),   QT_TRANSLATE_NOOP("CStair", "Season: "),
+    QT_TRANSLATE_NOOP("CStair", "Substrat: "),         QT_TRANSLATE_NOOP("CStair", "Push to spawning: "),
+    QT_TRANSLATE_NOOP("CStair", "Water changing = ")};
+// So are the plant's ways of reproduction.
+[[maybe_unused]] const char* const kPlantMethodNames[] = {
+    QT_TRANSLATE_NOOP("SpecPlant", "Spores"),  QT_TRANSLATE_NOOP("SpecPlant", "Vegatative"),
+    QT_TRANSLATE_NOOP("SpecPlant", "Seeds"),   QT_TRANSLATE_NOOP("SpecPlant", "Rhizome"),
+    QT_TRANSLATE_NOOP("SpecPlant", "Caulescent layers")};
 
 QString listed(const std::vector<std::string>& names, const std::string& stored) {
     std::optional<std::int64_t> i = stored.empty() ? std::nullopt : readUnsigned(stored);
@@ -29,8 +43,8 @@ QString listed(const std::vector<std::string>& names, const std::string& stored)
 
 // The opening caption of a packed sub-field, with its unit where it has one.
 QString openingCaption(Packed which, int k, const std::string& value) {
-    QString label = q(stairOpeningLabel(which, k));
-    if (k == kMinVolume) return label + q(value) + " liters";
+    QString label = CStair::tr(stairOpeningLabel(which, k).c_str());
+    if (k == kMinVolume) return label + q(value) + CStair::tr(" liters");
     if (which == Packed::Spawn && k == kSeason) return label + listed(seasonNames(), value);
     if (which == Packed::Spawn && k == kSubstrate) return label + listed(substrateNames(), value);
     return label + q(value);
@@ -44,7 +58,7 @@ CStair::CStair(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32_t t
     auto* layout = new QGridLayout(this);
     if (card == Card::Plant) buildPlant(layout);
     else buildAnimal(layout);
-    copy_ = new QPushButton(QStringLiteral("Make all checked properties common for all subtaxomony"), this);
+    copy_ = new QPushButton(tr("Make all checked properties common for all subtaxomony"), this);
     status_ = new QLabel(this);
     layout->addWidget(copy_, 3, 0, 1, 2);
     layout->addWidget(status_, 4, 0, 1, 2);
@@ -57,7 +71,7 @@ void CStair::buildAnimal(QGridLayout* layout) {
     auto* habitatHost = new QWidget(this);
     auto* hl = new QVBoxLayout(habitatHost);
     hl->setContentsMargins(0, 0, 0, 0);
-    add(habitatHost, "habitat", "Natural habitat");
+    add(habitatHost, "habitat", tr("Natural habitat"));
     habitats_ = new QListWidget(habitatHost);
     habitats_->setMaximumHeight(80);
     hl->addWidget(habitats_);
@@ -70,36 +84,36 @@ void CStair::buildAnimal(QGridLayout* layout) {
     openCard(doc, taxon);
     const db::Fishes& c = *doc.animalCards;
 
-    keepGroup_ = group("Keep conditions");
-    add(keepGroup_, "forage", "Forage: " + q(c.m_Forage));
+    keepGroup_ = group(tr("Keep conditions"));
+    add(keepGroup_, "forage", tr("Forage: ") + q(c.m_Forage));
     for (int k = 0; k < kKeepFields; ++k)
         add(keepGroup_, packedProperty(Packed::Keep, k), openingCaption(Packed::Keep, k, keep[static_cast<std::size_t>(k)]));
     layout->addWidget(keepGroup_, 1, 0);
 
-    spawnGroup_ = group("Spawning conditions");
-    add(spawnGroup_, "forageFr", "Starting forage for fries: " + q(c.m_Forage_fr));
+    spawnGroup_ = group(tr("Spawning conditions"));
+    add(spawnGroup_, "forageFr", tr("Starting forage for fries: ") + q(c.m_Forage_fr));
     for (int k = 0; k < kSpawnFields; ++k)
         add(spawnGroup_, packedProperty(Packed::Spawn, k),
             openingCaption(Packed::Spawn, k, spawn[static_cast<std::size_t>(k)]));
     layout->addWidget(spawnGroup_, 0, 1, 2, 1);
 
-    posterityGroup_ = group("Posterity");
-    add(posterityGroup_, "eggQuantity", "Eggs quantity = " + QString::number(c.m_Egg_quant));
-    add(posterityGroup_, "eggSize", "Eggs size = " + q(c.m_Egg_size));
-    add(posterityGroup_, "eggTerm", "Term eggs-larvas = " + QString::number(c.m_Egg_term) + " days");
-    add(posterityGroup_, "hatchPercent", "Larvas hatch = " + QString::number(c.m_Fr_perc));
-    add(posterityGroup_, "fryTerm", "Term larvas-fries = " + QString::number(c.m_Fr_term) + " days");
+    posterityGroup_ = group(tr("Posterity"));
+    add(posterityGroup_, "eggQuantity", tr("Eggs quantity = ") + QString::number(c.m_Egg_quant));
+    add(posterityGroup_, "eggSize", tr("Eggs size = ") + q(c.m_Egg_size));
+    add(posterityGroup_, "eggTerm", tr("Term eggs-larvas = ") + QString::number(c.m_Egg_term) + tr(" days"));
+    add(posterityGroup_, "hatchPercent", tr("Larvas hatch = ") + QString::number(c.m_Fr_perc));
+    add(posterityGroup_, "fryTerm", tr("Term larvas-fries = ") + QString::number(c.m_Fr_term) + tr(" days"));
     layout->addWidget(posterityGroup_, 2, 0);
 
     auto* others = new QWidget(this);
     new QVBoxLayout(others);
-    add(others, "description", "Description");
-    add(others, "maleLength", "Male length = " + q(c.m_M_len));
-    add(others, "femaleLength", "Female length = " + q(c.m_F_len));
-    add(others, "juvenileLength", "Juvenile length = " + q(c.m_J_len));
-    add(others, "fryLength", "Fry length = " + q(c.m_Fr_len));
-    add(others, "links", "Links");
-    add(others, "members", "Members");
+    add(others, "description", tr("Description"));
+    add(others, "maleLength", tr("Male length = ") + q(c.m_M_len));
+    add(others, "femaleLength", tr("Female length = ") + q(c.m_F_len));
+    add(others, "juvenileLength", tr("Juvenile length = ") + q(c.m_J_len));
+    add(others, "fryLength", tr("Fry length = ") + q(c.m_Fr_len));
+    add(others, "links", tr("Links"));
+    add(others, "members", tr("Members"));
     layout->addWidget(others, 2, 1);
 
 }
@@ -108,7 +122,7 @@ void CStair::buildPlant(QGridLayout* layout) {
     auto* habitatHost = new QWidget(this);
     auto* hl = new QVBoxLayout(habitatHost);
     hl->setContentsMargins(0, 0, 0, 0);
-    add(habitatHost, "habitat", "Natural habitat");
+    add(habitatHost, "habitat", tr("Natural habitat"));
     habitats_ = new QListWidget(habitatHost);
     habitats_->setMaximumHeight(80);
     hl->addWidget(habitats_);
@@ -120,42 +134,42 @@ void CStair::buildPlant(QGridLayout* layout) {
     openPlantCard(doc_, taxon_);
     const db::Plants& c = *doc_.plantCards;
     std::vector<std::string> keep = unpack(c.m_Keep_cond, kPlantKeepFields);
-    static const char* const keepLabels[kPlantKeepFields] = {"t = ",         "pH = ",        "dGh = ",
-                                                             "dKh = ",       "Humidity = ",  "Lighting = ",
-                                                             "Saltiness = ", "Seeds = ",     "Reproduction: "};
-    keepGroup_ = group("Keep conditions");
+    static const char* const keepLabels[kPlantKeepFields] = {
+        "t = ", "pH = ", "dGh = ", "dKh = ", QT_TR_NOOP("Humidity = "), QT_TR_NOOP("Lighting = "),
+        QT_TR_NOOP("Saltiness = "), QT_TR_NOOP("Seeds = "), QT_TR_NOOP("Reproduction: ")};
+    keepGroup_ = group(tr("Keep conditions"));
     for (int k = 0; k < kPlantKeepFields; ++k) {
         QString value = q(keep[static_cast<std::size_t>(k)]);
         if (k == kPlantMethods) {
             QStringList methods;
             std::vector<bool> on = checkedMethods(keep[static_cast<std::size_t>(k)]);
             for (std::size_t m = 0; m < on.size() && m < plantMethods().size(); ++m)
-                if (on[m]) methods << q(plantMethods()[m]);
+                if (on[m]) methods << SpecPlant::tr(plantMethods()[m].c_str());
             value = methods.join(", ");
         }
-        add(keepGroup_, "plantKeep" + QString::number(k), keepLabels[k] + value);
+        add(keepGroup_, "plantKeep" + QString::number(k), tr(keepLabels[k]) + value);
     }
     layout->addWidget(keepGroup_, 1, 0);
 
     auto* growth = new QWidget(this);
     new QVBoxLayout(growth);
-    add(growth, "substrat", "Substrat: " + q(c.m_Substrat));
-    add(growth, "season", "Season = " + QString::number(c.m_Season));
-    add(growth, "flowTerm", "Flowering term = " + QString::number(c.m_Flow_term));
-    add(growth, "seedTerm", "Seeds term = " + QString::number(c.m_Seed_term));
-    add(growth, "seedPercent", "Seeds germination = " + QString::number(c.m_Seed_perc));
+    add(growth, "substrat", tr("Substrat: ") + q(c.m_Substrat));
+    add(growth, "season", tr("Season = ") + QString::number(c.m_Season));
+    add(growth, "flowTerm", tr("Flowering term = ") + QString::number(c.m_Flow_term));
+    add(growth, "seedTerm", tr("Seeds term = ") + QString::number(c.m_Seed_term));
+    add(growth, "seedPercent", tr("Seeds germination = ") + QString::number(c.m_Seed_perc));
     layout->addWidget(growth, 0, 1, 2, 1);
 
     auto* others = new QWidget(this);
     new QVBoxLayout(others);
-    add(others, "description", "Description");
-    add(others, "height", "Height = " + q(c.m_Height));
-    add(others, "diameter", "Diameter = " + q(c.m_Diameter));
-    add(others, "flowerSize", "Flower size = " + q(c.m_Fl_size));
-    add(others, "seedSize", "Seed size = " + q(c.m_Seed_size));
-    add(others, "sproutSize", "Sprout size = " + q(c.m_Spr_size));
-    add(others, "root", "Root: " + q(c.m_Root));
-    add(others, "links", "Links");
+    add(others, "description", tr("Description"));
+    add(others, "height", tr("Height = ") + q(c.m_Height));
+    add(others, "diameter", tr("Diameter = ") + q(c.m_Diameter));
+    add(others, "flowerSize", tr("Flower size = ") + q(c.m_Fl_size));
+    add(others, "seedSize", tr("Seed size = ") + q(c.m_Seed_size));
+    add(others, "sproutSize", tr("Sprout size = ") + q(c.m_Spr_size));
+    add(others, "root", tr("Root: ") + q(c.m_Root));
+    add(others, "links", tr("Links"));
     layout->addWidget(others, 2, 0, 1, 2);
 }
 
@@ -250,5 +264,5 @@ void CStair::copyDown() {
         });
     }
     if (!copied) return;
-    status_->setText(QStringLiteral("Check nessessary boxes and press button on bottom"));
+    status_->setText(tr("Check nessessary boxes and press button on bottom"));
 }

@@ -3,6 +3,7 @@
 #include "db/ShowErrors.h"
 #include "ui/common/WaitCursor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -35,6 +36,36 @@ QStringList pathTexts(const CatalogueRow& row) {
     return list;
 }
 
+// The titles and the class heading come from the catalogue's and the farm's
+// logic in English; these are the ones they use.
+[[maybe_unused]] const char* const kLogicTitles[] = {
+    QT_TRANSLATE_NOOP("Fishcatal", "Fishes catalog"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your fish"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your fish"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your crustacea"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your crustacea"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your plant"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your plant"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your fern"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your fern"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your moss"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Precise a name for your moss"),
+    QT_TRANSLATE_NOOP("Fishcatal", "Select a name for your fries")};
+
+QString shownTitle(const std::string& title) {
+    const QString t = q(title);
+    const QString suffix = QStringLiteral(" catalog");
+    if (t.endsWith(suffix) && Fishcatal::tr(title.c_str()) == t)
+        return Fishcatal::tr("%1 catalog").arg(t.chopped(suffix.size()));
+    return Fishcatal::tr(title.c_str());
+}
+
+QString shownHeading(const std::string& heading) {
+    QString h = q(heading);
+    const QString prefix = QStringLiteral("Class ");
+    return h.startsWith(prefix) ? Fishcatal::tr("Class %1").arg(h.mid(prefix.size())) : h;
+}
+
 QStringList findTexts(const CatalogueRow& row) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(row.findTexts.size()));
@@ -54,7 +85,7 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
       model_(doc, request.classCode, settings.Default_language) {
     const int lang = settings.Default_language;
     auto* layout = new QVBoxLayout(this);
-    auto* classLabel = new QLabel(q(request.classLabel), this);
+    auto* classLabel = new QLabel(shownHeading(request.classLabel), this);
     QFont bold = classLabel->font();
     bold.setBold(true);
     classLabel->setFont(bold);
@@ -72,7 +103,16 @@ Fishcatal::Fishcatal(db::CFishesDoc& doc, core::Settings& settings, platform::Pr
     switches->addWidget(enableFind_);
     switches->addWidget(commonNames_);
     switches->addStretch();
-    stopReport_ = new QPushButton(QStringLiteral("Stop Report!"), this);
+    commands_ = new QPushButton(tr("&Commands"), this);
+    commands_->setObjectName(QStringLiteral("commands"));
+    commands_->setAutoDefault(false);
+    connect(commands_, &QPushButton::clicked, this, &Fishcatal::showCommands);
+    switches->addWidget(commands_);
+    find_ = new QAction(this);
+    find_->setShortcut(QKeySequence::Find);
+    connect(find_, &QAction::triggered, this, &Fishcatal::startFinding);
+    addAction(find_);
+    stopReport_ = new QPushButton(tr("Stop Report!"), this);
     stopReport_->setVisible(false);  // shown and enabled while a survey or page run goes on
     stopReport_->setEnabled(false);
     connect(stopReport_, &QPushButton::clicked, this, &Fishcatal::stopGeneration);
@@ -179,6 +219,22 @@ void Fishcatal::refillFind() {
     showFindRows();
 }
 
+// The row that had the focus last, else the lowest row with a chosen taxon.
+void Fishcatal::showCommands() {
+    int row = commandRow_;
+    const auto& rows = model_.rows();
+    for (int i = static_cast<int>(rows_.size()) - 1; row < 0 && i >= 0; --i)
+        if (i < static_cast<int>(rows.size()) && rows[static_cast<std::size_t>(i)].selected >= 0) row = i;
+    if (row < 0) return;
+    rows_[static_cast<std::size_t>(row)].path->showMenu(commands_->mapToGlobal(QPoint(0, commands_->height())));
+}
+
+void Fishcatal::startFinding() {
+    enableFind_->setChecked(true);
+    const int row = commandRow_ >= 0 ? commandRow_ : 0;
+    if (row < static_cast<int>(rows_.size())) rows_[static_cast<std::size_t>(row)].find->setFocus(Qt::ShortcutFocusReason);
+}
+
 void Fishcatal::showRows() {
     const auto& rows = model_.rows();
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
@@ -200,7 +256,8 @@ void Fishcatal::showFindRows() {
 }
 
 void Fishcatal::showNames() {
-    setWindowTitle(q(model_.title(request_.title)));
+    // The title's frame comes from the catalogue's logic in English.
+    setWindowTitle(q(model_.title(shownTitle(request_.title).toStdString())).replace(QStringLiteral(" (Default is "), tr(" (Default is ")));
     fullName_->setText(q(model_.fullName()));
     synonyms_->clear();
     for (const std::string& s : model_.synonymNames()) synonyms_->addItem(q(s));

@@ -43,6 +43,10 @@ public:
     QListWidget* synonyms() const { return synonyms_; }
     QLineEdit* fullNameLine() const { return fullName_; }
     QPushButton* stopReport() const { return stopReport_; }
+    // Shows the row's commands (those of its right-button menu) under the button.
+    QPushButton* commandsButton() const { return commands_; }
+    // Ctrl+F: the Find switch on and the focus in the row's find box.
+    QAction* findAction() const { return find_; }
     // Names the taxon a survey or page run works on.
     QLabel* statusLine() const { return status_; }
     // A survey or page run is going on (FishcatalSurveys.cpp).
@@ -72,6 +76,8 @@ private:
     void stopGeneration();   // the "Stop Report!" button: asks, returns at once
     void closeGeneration();  // stops the run and waits for its end
     void findSwitched();
+    void showCommands();
+    void startFinding();
     void refillFind();
     void showRows();
     void showFindRows();
@@ -92,6 +98,8 @@ private:
     QListWidget* synonyms_;
     QLineEdit* fullName_;
     QPushButton* stopReport_;
+    QPushButton* commands_;
+    QAction* find_;
     QLabel* status_;
     QWidget* rowsHost_;
     QDialogButtonBox* buttons_;

@@ -27,7 +27,7 @@ constexpr int kLevelRole = Qt::UserRole + 1;
 
 Fishcatalconfig::Fishcatalconfig(db::CFishesDoc& doc, int language, platform::Prompter& prompter, QWidget* parent)
     : QDialog(parent), doc_(doc), language_(language), prompter_(prompter), levels_(readLevels(doc)) {
-    setWindowTitle(QStringLiteral("High Taxonomy"));
+    setWindowTitle(tr("High Taxonomy"));
     auto* layout = new QHBoxLayout(this);
     tree_ = new QTreeWidget(this);
     tree_->setHeaderHidden(true);
@@ -35,24 +35,24 @@ Fishcatalconfig::Fishcatalconfig(db::CFishesDoc& doc, int language, platform::Pr
     layout->addWidget(tree_, 1);
     auto* side = new QVBoxLayout;
     for (std::size_t i = 0; i < 3; ++i) {
-        new_.push_back(new QPushButton(QStringLiteral("New..."), this));
+        new_.push_back(new QPushButton(tr("New..."), this));
         side->addWidget(new_.back());
         connect(new_.back(), &QPushButton::clicked, this, [this, i] { createChild(i); });
     }
-    edit_ = new QPushButton(QStringLiteral("Edit..."), this);
-    delete_ = new QPushButton(QStringLiteral("Delete..."), this);
+    edit_ = new QPushButton(tr("Edit..."), this);
+    delete_ = new QPushButton(tr("Delete..."), this);
     for (QPushButton* b : {edit_, delete_}) {
         b->setEnabled(false);
         side->addWidget(b);
     }
     connect(edit_, &QPushButton::clicked, this, &Fishcatalconfig::editNode);
-    config_ = new QGroupBox(QStringLiteral("Config"), this);
+    config_ = new QGroupBox(tr("Config"), this);
     auto* cl = new QVBoxLayout(config_);
     boxHost_ = new QWidget(config_);
     new QGridLayout(boxHost_);
     cl->addWidget(boxHost_);
-    setToMenu_ = new QCheckBox(QStringLiteral("Set to menu"), config_);
-    save_ = new QPushButton(QStringLiteral("Save config"), config_);
+    setToMenu_ = new QCheckBox(tr("Set to menu"), config_);
+    save_ = new QPushButton(tr("Save config"), config_);
     cl->addWidget(setToMenu_);
     cl->addWidget(save_);
     side->addWidget(config_);
@@ -90,7 +90,7 @@ void Fishcatalconfig::selected() {
     std::int32_t level = item ? item->data(0, kLevelRole).toInt() : 0;
     std::vector<NewButton> buttons = newButtons(levels_, level, language_);
     for (std::size_t i = 0; i < new_.size(); ++i) {
-        new_[i]->setText(buttons[i].enabled ? q(buttons[i].caption) : QStringLiteral("New..."));
+        new_[i]->setText(buttons[i].enabled ? q(buttons[i].caption) : tr("New..."));
         new_[i]->setEnabled(buttons[i].enabled);
     }
     edit_->setEnabled(item != nullptr);

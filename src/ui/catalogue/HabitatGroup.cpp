@@ -17,16 +17,16 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 HabitatGroup::HabitatGroup(db::CFishesDoc& doc, platform::Prompter& prompter, const std::vector<std::string>& chosen,
                            Store store, QWidget* parent)
-    : QGroupBox(QStringLiteral("Natural habitat"), parent), doc_(doc), prompter_(prompter), store_(std::move(store)) {
+    : QGroupBox(tr("Natural habitat"), parent), doc_(doc), prompter_(prompter), store_(std::move(store)) {
     auto* layout = new QGridLayout(this);
     browse_ = new QListWidget(this);
     chosen_ = new QListWidget(this);
     browse_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    add_ = new QPushButton(QStringLiteral("Add ->"), this);
-    remove_ = new QPushButton(QStringLiteral("Remove <-"), this);
-    newHabitat_ = new QPushButton(QStringLiteral("New..."), this);
-    deleteHabitat_ = new QPushButton(QStringLiteral("Delete..."), this);
+    add_ = new QPushButton(tr("Add ->"), this);
+    remove_ = new QPushButton(tr("Remove <-"), this);
+    newHabitat_ = new QPushButton(tr("New..."), this);
+    deleteHabitat_ = new QPushButton(tr("Delete..."), this);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {add_, remove_, newHabitat_, deleteHabitat_}) buttons->addWidget(b);
     buttons->addStretch();

@@ -33,10 +33,10 @@ New_fish::New_fish(const std::string& heading, const catalogue::NameFields& fiel
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Latin name"), latin_);
-    form->addRow(QStringLiteral("Common name"), common_);
-    form->addRow(QStringLiteral("Descripted by"), describer_);
-    form->addRow(QStringLiteral("at (year)"), year_);
+    form->addRow(tr("Latin name"), latin_);
+    form->addRow(tr("Common name"), common_);
+    form->addRow(tr("Descripted by"), describer_);
+    form->addRow(tr("at (year)"), year_);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

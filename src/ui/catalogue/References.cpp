@@ -9,7 +9,7 @@
 using namespace catalogue;
 
 References::References(const std::vector<Link>& links, QWidget* parent) : QDialog(parent), links_(links) {
-    setWindowTitle(QStringLiteral("Links"));
+    setWindowTitle(tr("Links"));
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
     for (const Link& l : links_) list_->addItem(QString::fromStdString(l.name));
@@ -20,10 +20,10 @@ References::References(const std::vector<Link>& links, QWidget* parent) : QDialo
     ftp_ = new QLineEdit(this);
     name_ = new QLineEdit(this);
     for (QLineEdit* e : {email_, http_, ftp_, name_}) e->setReadOnly(true);
-    form->addRow(QStringLiteral("E-Mail"), email_);
+    form->addRow(tr("E-Mail"), email_);
     form->addRow(QStringLiteral("http://"), http_);
     form->addRow(QStringLiteral("ftp://"), ftp_);
-    form->addRow(QStringLiteral("Name"), name_);
+    form->addRow(tr("Name"), name_);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/CatalogueText.h"
+#include "ui/catalogue/CStair.h"
 #include "ui/catalogue/HabitatGroup.h"
 #include "catalogue/Habitats.h"
 #include "catalogue/PropertyStair.h"
@@ -22,7 +23,8 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-const char* const kSharedLabels[] = {"t,°C(F)=", "pH=", "dGh=", "dKh=", "saltiness, ‰=", "min volume="};
+const char* const kSharedLabels[] = {"t,°C(F)=", "pH=", "dGh=", "dKh=", QT_TRANSLATE_NOOP("SpecFish", "saltiness, ‰="),
+                                     QT_TRANSLATE_NOOP("SpecFish", "min volume=")};
 
 }  // namespace
 
@@ -47,38 +49,38 @@ SpecFish::SpecFish(db::CFishesDoc& doc, platform::Prompter& prompter, std::int32
 }
 
 QGroupBox* SpecFish::buildKeeping() {
-    auto* box = new QGroupBox(QStringLiteral("Keeping conditions"), this);
+    auto* box = new QGroupBox(tr("Keeping conditions"), this);
     auto* form = new QFormLayout(box);
-    for (int k = 0; k < 6; ++k) form->addRow(kSharedLabels[k], packedEdit(Packed::Keep, k, keepValues_[k]));
-    form->addRow(QStringLiteral("periodicity of water changing:"),
+    for (int k = 0; k < 6; ++k) form->addRow(tr(kSharedLabels[k]), packedEdit(Packed::Keep, k, keepValues_[k]));
+    form->addRow(tr("periodicity of water changing:"),
                  packedEdit(Packed::Keep, kWaterChanging, keepValues_[kWaterChanging]));
-    form->addRow(QStringLiteral("food:"), cardTextEdit(CardText::Forage, "forage", "Forage: "));
+    form->addRow(tr("food:"), cardTextEdit(CardText::Forage, "forage", CStair::tr("Forage: ")));
     return box;
 }
 
 QGroupBox* SpecFish::buildSpawning() {
-    auto* box = new QGroupBox(QStringLiteral("Spawning conditions"), this);
+    auto* box = new QGroupBox(tr("Spawning conditions"), this);
     auto* form = new QFormLayout(box);
-    for (int k = 0; k < 6; ++k) form->addRow(kSharedLabels[k], packedEdit(Packed::Spawn, k, spawnValues_[k]));
+    for (int k = 0; k < 6; ++k) form->addRow(tr(kSharedLabels[k]), packedEdit(Packed::Spawn, k, spawnValues_[k]));
     season_ = listBox(seasonNames(), kSeason);
     substrate_ = listBox(substrateNames(), kSubstrate);
-    form->addRow(QStringLiteral("season:"), season_);
-    form->addRow(QStringLiteral("substrat:"), substrate_);
-    form->addRow(QStringLiteral("push to spawning:"),
+    form->addRow(tr("season:"), season_);
+    form->addRow(tr("substrat:"), substrate_);
+    form->addRow(tr("push to spawning:"),
                  packedEdit(Packed::Spawn, kPushToSpawning, spawnValues_[kPushToSpawning]));
-    form->addRow(QStringLiteral("first food for fries:"),
-                 cardTextEdit(CardText::ForageFr, "forageFr", "Starting forage: "));
+    form->addRow(tr("first food for fries:"),
+                 cardTextEdit(CardText::ForageFr, "forageFr", CStair::tr("Starting forage: ")));
     return box;
 }
 
 QGroupBox* SpecFish::buildPosterity() {
-    auto* box = new QGroupBox(QStringLiteral("Posterity"), this);
+    auto* box = new QGroupBox(tr("Posterity"), this);
     auto* form = new QFormLayout(box);
-    form->addRow(QStringLiteral("eggs quantity:"), cardNumberEdit(CardNumber::EggQuantity, "eggQuantity", "Eggs quantity = "));
-    form->addRow(QStringLiteral("term eggs-larvas, days:"), cardNumberEdit(CardNumber::EggTerm, "eggTerm", "Term eggs-larvas = "));
-    form->addRow(QStringLiteral("larvas hatch, % from eggs:"),
-                 cardNumberEdit(CardNumber::HatchPercent, "hatchPercent", "Laravas_hatch = "));
-    form->addRow(QStringLiteral("term larvas-fries, days:"), cardNumberEdit(CardNumber::FryTerm, "fryTerm", "Term larvas-fries = "));
+    form->addRow(tr("eggs quantity:"), cardNumberEdit(CardNumber::EggQuantity, "eggQuantity", CStair::tr("Eggs quantity = ")));
+    form->addRow(tr("term eggs-larvas, days:"), cardNumberEdit(CardNumber::EggTerm, "eggTerm", CStair::tr("Term eggs-larvas = ")));
+    form->addRow(tr("larvas hatch, % from eggs:"),
+                 cardNumberEdit(CardNumber::HatchPercent, "hatchPercent", CStair::tr("Laravas_hatch = ")));
+    form->addRow(tr("term larvas-fries, days:"), cardNumberEdit(CardNumber::FryTerm, "fryTerm", CStair::tr("Term larvas-fries = ")));
     return box;
 }
 
@@ -89,7 +91,7 @@ QLineEdit* SpecFish::packedEdit(Packed which, int k, const std::string& value) {
     connect(edit, &QLineEdit::textEdited, this, [this, which, k](const QString& text) {
         db::showingDbErrors(prompter_, [&] {
             if (writeSubField(doc_, taxon_, which, k, text.toStdString()))
-                emit captionChanged(packedProperty(which, k), q(stairChangedLabel(which, k)) + text);
+                emit captionChanged(packedProperty(which, k), CStair::tr(stairChangedLabel(which, k).c_str()) + text);
         });
     });
     return edit;
@@ -130,7 +132,7 @@ QComboBox* SpecFish::listBox(const std::vector<std::string>& names, int k) {
         db::showingDbErrors(prompter_, [&] {
             if (writeSubField(doc_, taxon_, Packed::Spawn, k, std::to_string(i)))
                 emit captionChanged(packedProperty(Packed::Spawn, k),
-                                    q(stairChangedLabel(Packed::Spawn, k)) +
+                                    CStair::tr(stairChangedLabel(Packed::Spawn, k).c_str()) +
                                         q(k == kSeason ? seasonNames()[i] : substrateNames()[i]));
         });
     });

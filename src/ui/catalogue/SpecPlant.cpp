@@ -38,25 +38,25 @@ SpecPlant::SpecPlant(db::CFishesDoc& doc, platform::Prompter& prompter, std::int
     connect(habitats_, &HabitatGroup::habitatsChanged, this, &SpecPlant::habitatsChanged);
     grid->addWidget(habitats_, 0, 0, 1, 2);
 
-    auto* keeping = new QGroupBox(QStringLiteral("Keeping conditions"), this);
+    auto* keeping = new QGroupBox(tr("Keeping conditions"), this);
     auto* keepForm = new QFormLayout(keeping);
     keepForm->addRow(QStringLiteral("t,°C(F)="), keepPiece(catalogue::kPlantTemperature));
     keepForm->addRow(QStringLiteral("pH="), keepPiece(catalogue::kPlantPH));
     keepForm->addRow(QStringLiteral("dGh="), keepPiece(catalogue::kPlantGh));
     keepForm->addRow(QStringLiteral("dKh="), keepPiece(catalogue::kPlantKh));
-    keepForm->addRow(QStringLiteral("humidity, %="), keepPiece(catalogue::kPlantHumidity));
-    keepForm->addRow(QStringLiteral("lighting, lk="), keepPiece(catalogue::kPlantLighting));
-    keepForm->addRow(QStringLiteral("saltiness, ‰="), keepPiece(catalogue::kPlantSaltiness));
+    keepForm->addRow(tr("humidity, %="), keepPiece(catalogue::kPlantHumidity));
+    keepForm->addRow(tr("lighting, lk="), keepPiece(catalogue::kPlantLighting));
+    keepForm->addRow(tr("saltiness, ‰="), keepPiece(catalogue::kPlantSaltiness));
     substrat_ = new QLineEdit(q(substrat), keeping);
-    keepForm->addRow(QStringLiteral("substrat"), substrat_);
+    keepForm->addRow(tr("substrat"), substrat_);
     connect(substrat_, &QLineEdit::textEdited, this, [this](const QString& t) {
         db::showingDbErrors(prompter_, [&] { catalogue::writePlantSubstrat(doc_, taxon_, t.toStdString()); });
     });
     grid->addWidget(keeping, 1, 0, 3, 1);
 
     auto* terms = new QFormLayout;
-    terms->addRow(QStringLiteral("flowering term, days"), number(catalogue::PlantNumber::FlowTerm));
-    terms->addRow(QStringLiteral("sprouts hatch, % from seeds"), number(catalogue::PlantNumber::SeedPercent));
+    terms->addRow(tr("flowering term, days"), number(catalogue::PlantNumber::FlowTerm));
+    terms->addRow(tr("sprouts hatch, % from seeds"), number(catalogue::PlantNumber::SeedPercent));
     season_ = new QComboBox(this);
     for (const std::string& s : catalogue::seasonNames()) season_->addItem(q(s));
     const int stored = doc_.plantCards->m_Season;
@@ -64,21 +64,21 @@ SpecPlant::SpecPlant(db::CFishesDoc& doc, platform::Prompter& prompter, std::int
     connect(season_, &QComboBox::activated, this, [this](int i) {
         db::showingDbErrors(prompter_, [&] { catalogue::writePlantNumber(doc_, taxon_, catalogue::PlantNumber::Season, std::to_string(i)); });
     });
-    terms->addRow(QStringLiteral("season of reproduction:"), season_);
+    terms->addRow(tr("season of reproduction:"), season_);
     grid->addLayout(terms, 1, 1);
 
-    auto* posterity = new QGroupBox(QStringLiteral("Posterity"), this);
+    auto* posterity = new QGroupBox(tr("Posterity"), this);
     auto* postForm = new QFormLayout(posterity);
-    postForm->addRow(QStringLiteral("number of seeds"), keepPiece(catalogue::kPlantSeeds));
-    postForm->addRow(QStringLiteral("sprouting term, days"), number(catalogue::PlantNumber::SeedTerm));
+    postForm->addRow(tr("number of seeds"), keepPiece(catalogue::kPlantSeeds));
+    postForm->addRow(tr("sprouting term, days"), number(catalogue::PlantNumber::SeedTerm));
     grid->addWidget(posterity, 2, 1);
 
-    auto* reproduction = new QGroupBox(QStringLiteral("Reproduction"), this);
+    auto* reproduction = new QGroupBox(tr("Reproduction"), this);
     auto* methods = new QVBoxLayout(reproduction);
-    methods->addWidget(new QLabel(QStringLiteral("methods:"), reproduction));
+    methods->addWidget(new QLabel(tr("methods:"), reproduction));
     const std::vector<bool> checked = catalogue::unpackMethods(card.m_Keep_cond);
     for (std::size_t i = 0; i < catalogue::plantMethods().size(); ++i) {
-        auto* box = new QCheckBox(q(catalogue::plantMethods()[i]), reproduction);
+        auto* box = new QCheckBox(tr(catalogue::plantMethods()[i].c_str()), reproduction);
         box->setChecked(checked[i]);
         connect(box, &QCheckBox::clicked, this, &SpecPlant::storeMethods);
         methods_.push_back(box);

@@ -21,13 +21,13 @@ Synlist::Synlist(catalogue::SynonymList& list, platform::Prompter& prompter, QWi
       list_(list),
       prompter_(prompter),
       names_(New_fish::asker(this)),
-      caption_(new QLabel(q(list.caption()), this)),
+      caption_(new QLabel(q(list.caption()).replace(QStringLiteral("Synonyms for "), tr("Synonyms for ")), this)),
       lines_(new QListWidget(this)),
-      new_(new QPushButton(QStringLiteral("New..."), this)),
-      edit_(new QPushButton(QStringLiteral("Edit..."), this)),
-      delete_(new QPushButton(QStringLiteral("Delete..."), this)) {
-    setWindowTitle(QStringLiteral("List of synonyms"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+      new_(new QPushButton(tr("New..."), this)),
+      edit_(new QPushButton(tr("Edit..."), this)),
+      delete_(new QPushButton(tr("Delete..."), this)) {
+    setWindowTitle(tr("List of synonyms"));
+    auto* ok = new QPushButton(tr("OK"), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption_);
     layout->addWidget(lines_);

@@ -23,11 +23,12 @@ TOdial::TOdial(catalogue::TaxonMove& move, platform::Prompter& prompter, QWidget
       levels_(new QListWidget(this)),
       belongs_(new QListWidget(this)),
       names_(new QListWidget(this)),
-      all_(new QCheckBox(QStringLiteral("All"), this)) {
-    setWindowTitle(q(move.caption()));
+      all_(new QCheckBox(tr("All"), this)) {
+    // The caption comes from the catalogue's logic in English.
+    setWindowTitle(q(move.caption()).replace(QStringLiteral("Changing of taxon "), tr("Changing of taxon ")));
     auto* grid = new QGridLayout;
     grid->addWidget(levels_, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("belongs to:"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("belongs to:"), this), 0, 1);
     grid->addWidget(all_, 0, 2);
     grid->addWidget(belongs_, 1, 1);
     grid->addWidget(names_, 1, 2);

@@ -34,9 +34,9 @@ CSentdial::CSentdial(QWidget* parent, db::CFishesDoc& doc, const core::Settings&
     name_->setMaxLength(255);
     kind_ = new QComboBox(this);
     kind_->setObjectName("kind");
-    kind_->addItem("expenses");
-    kind_->addItem("incomes");
-    auto* addNew = new QPushButton("Add new", this);
+    kind_->addItem(tr("expenses"));
+    kind_->addItem(tr("incomes"));
+    auto* addNew = new QPushButton(tr("Add new"), this);
     addNew->setObjectName("addNew");
     count_ = new QLineEdit(q(initial.count), this);
     count_->setObjectName("count");
@@ -61,12 +61,12 @@ CSentdial::CSentdial(QWidget* parent, db::CFishesDoc& doc, const core::Settings&
     priceRow->addWidget(price_, 1);
     priceRow->addWidget(dollar);
     auto* form = new QFormLayout;
-    form->addRow("Name", name_);
-    form->addRow("Kind", kindRow);
-    form->addRow("Count", count_);
-    form->addRow("Date", date_);
-    form->addRow("Comment", comment_);
-    form->addRow("Price", priceRow);
+    form->addRow(tr("Name"), name_);
+    form->addRow(tr("Kind"), kindRow);
+    form->addRow(tr("Count"), count_);
+    form->addRow(tr("Date"), date_);
+    form->addRow(tr("Comment"), comment_);
+    form->addRow(tr("Price"), priceRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
@@ -192,7 +192,7 @@ bool CSentdial::newExpense(QWidget* parent, db::CFishesDoc& doc, const core::Set
     initial.type = 1;
     std::time_t now = std::time(nullptr);
     initial.date = core::startOfDay(now);  // the typing rule's year limit is not the clock's
-    CSentdial dlg(parent, doc, settings, prompter, "New", initial);
+    CSentdial dlg(parent, doc, settings, prompter, tr("New").toStdString(), initial);
     if (dlg.exec() != QDialog::Accepted) return false;
     return balance.addExpense(dlg.values());
 }
@@ -201,7 +201,7 @@ bool CSentdial::editExpense(QWidget* parent, db::CFishesDoc& doc, const core::Se
                             platform::Prompter& prompter, farm::Balance& balance, std::size_t n) {
     auto initial = balance.expenseAt(n);
     if (!initial) return false;
-    CSentdial dlg(parent, doc, settings, prompter, "Edit", *initial);
+    CSentdial dlg(parent, doc, settings, prompter, tr("Edit").toStdString(), *initial);
     if (dlg.exec() != QDialog::Accepted) return false;
     return balance.writeExpense(n, dlg.values());
 }

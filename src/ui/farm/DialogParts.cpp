@@ -8,7 +8,7 @@
 
 namespace farm::parts {
 
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);

@@ -3,13 +3,15 @@
 // the whole title.
 #pragma once
 
+#include <QString>
+
 class QLineEdit;
 class QPushButton;
 class QWidget;
 
 namespace farm::parts {
 
-QPushButton* button(QWidget* parent, const char* name, const char* text);
+QPushButton* button(QWidget* parent, const char* name, const QString& text);
 QLineEdit* field(QWidget* parent, const char* name, bool readOnly = false);
 // Widens a dialog so that its whole title shows beside the title bar's buttons.
 void fitTitle(QWidget* dialog);

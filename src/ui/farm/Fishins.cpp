@@ -20,18 +20,23 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
     return b;
 }
 
+// The farm's logic names the moves in English.
+[[maybe_unused]] const char* const kMoveTitles[] = {
+    QT_TRANSLATE_NOOP("Fishins", "Gifted"), QT_TRANSLATE_NOOP("Fishins", "Lost"), QT_TRANSLATE_NOOP("Fishins", "Sold"),
+    QT_TRANSLATE_NOOP("Fishins", "New"), QT_TRANSLATE_NOOP("Fishins", "Transferred")};
+
 }  // namespace
 
 Fishins::Fishins(QWidget* parent, const std::string& title, const farm::Counts& holds, platform::Prompter& prompter)
     : QDialog(parent), prompter_(prompter) {
-    setWindowTitle(QString::fromStdString(title));
-    const char* names[3] = {"Fries", "Males", "Females"};
+    setWindowTitle(tr(title.c_str()));
+    const char* names[3] = {QT_TR_NOOP("Fries"), QT_TR_NOOP("Males"), QT_TR_NOOP("Females")};
     const char* keys[3] = {"fries", "males", "females"};
     const int counts[3] = {holds.fries, holds.males, holds.females};
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QString::fromStdString(title), this), 1, 0);
-    grid->addWidget(new QLabel("Left", this), 3, 0);
+    grid->addWidget(new QLabel(tr(title.c_str()), this), 1, 0);
+    grid->addWidget(new QLabel(tr("Left"), this), 3, 0);
     for (int i = 0; i < 3; ++i) {
         Column& c = columns_[i];
         c.holds = counts[i];
@@ -45,7 +50,7 @@ Fishins::Fishins(QWidget* parent, const std::string& title, const farm::Counts& 
         spin->setSpacing(0);
         spin->addWidget(up);
         spin->addWidget(down);
-        grid->addWidget(new QLabel(names[i], this), 0, 1 + i);
+        grid->addWidget(new QLabel(tr(names[i]), this), 0, 1 + i);
         grid->addWidget(c.moving, 1, 1 + i);
         grid->addLayout(spin, 2, 1 + i, Qt::AlignHCenter);
         grid->addWidget(c.left, 3, 1 + i);
@@ -53,11 +58,11 @@ Fishins::Fishins(QWidget* parent, const std::string& title, const farm::Counts& 
         connect(down, &QToolButton::clicked, this, [this, i] { step(columns_[i], -1); });
         connect(c.moving, &QLineEdit::textEdited, this, [this, i] { showLeft(columns_[i]); });
     }
-    auto* all = new QPushButton("All", this);
+    auto* all = new QPushButton(tr("All"), this);
     all->setObjectName("all");
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     for (QPushButton* b : {all, ok, cancel}) b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;

@@ -21,7 +21,7 @@ void addChildren(QTreeWidgetItem* item, const farm::GenealogyNode& node) {
 Genealdial::Genealdial(QWidget* parent, db::CFishesDoc& doc, int lot, Mode mode) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     if (mode == Mode::Tree) {
-        setWindowTitle("Genealogy");
+        setWindowTitle(tr("Genealogy"));
         tree_ = new QTreeWidget(this);
         tree_->setObjectName("tree");
         tree_->setHeaderHidden(true);
@@ -31,7 +31,7 @@ Genealdial::Genealdial(QWidget* parent, db::CFishesDoc& doc, int lot, Mode mode)
         tree_->expandAll();
         layout->addWidget(tree_);
     } else {
-        setWindowTitle("Spawnings with");
+        setWindowTitle(tr("Spawnings with"));
         list_ = new QListWidget(this);
         list_->setObjectName("list");
         for (const std::string& line : farm::spawningsWith(doc, lot)) list_->addItem(QString::fromStdString(line));

@@ -67,61 +67,61 @@ std::optional<std::string> Incubdial::DialogChoosers::archivePeriod(QWidget* par
 Incubdial::Incubdial(QWidget* parent, db::CFishesDoc& doc, core::Settings& settings, platform::Prompter& prompter,
                      Choosers& choosers)
     : QDialog(parent), doc_(doc), settings_(settings), prompter_(prompter), choosers_(choosers), book_(doc, settings) {
-    setWindowTitle("Incubator");
+    setWindowTitle(tr("Incubator"));
     binder_ = new EditBinder(this, prompter);
 
     list_ = new QListWidget(this);
     list_->setObjectName("spawnings");
     list_->setMinimumWidth(460);
 
-    auto* dates = new QGroupBox("Appearance dates", this);
+    auto* dates = new QGroupBox(tr("Appearance dates"), this);
     auto* datesGrid = new QGridLayout(dates);
     eggsDate_ = field(dates, "eggsDate");
     larvaeDate_ = field(dates, "larvaeDate");
-    datesGrid->addWidget(new QLabel("Eggs", dates), 0, 0);
+    datesGrid->addWidget(new QLabel(tr("Eggs"), dates), 0, 0);
     datesGrid->addWidget(eggsDate_, 0, 1);
-    datesGrid->addWidget(new QLabel("Larvas", dates), 1, 0);
+    datesGrid->addWidget(new QLabel(tr("Larvas"), dates), 1, 0);
     datesGrid->addWidget(larvaeDate_, 1, 1);
 
-    auto* counts = new QGroupBox("Eggs and larvas", this);
+    auto* counts = new QGroupBox(tr("Eggs and larvas"), this);
     auto* countsGrid = new QGridLayout(counts);
     eggs_ = field(counts, "eggs");
     larvae_ = field(counts, "larvae");
     out_ = field(counts, "out", true);
-    countsGrid->addWidget(new QLabel("Eggs", counts), 0, 0);
+    countsGrid->addWidget(new QLabel(tr("Eggs"), counts), 0, 0);
     countsGrid->addWidget(eggs_, 0, 1);
-    countsGrid->addWidget(new QLabel("Larvas", counts), 1, 0);
+    countsGrid->addWidget(new QLabel(tr("Larvas"), counts), 1, 0);
     countsGrid->addWidget(larvae_, 1, 1);
-    countsGrid->addWidget(new QLabel("Fries out", counts), 2, 0);
+    countsGrid->addWidget(new QLabel(tr("Fries out"), counts), 2, 0);
     countsGrid->addWidget(out_, 2, 1);
 
     incubator_ = field(this, "incubator");
     auto* incubatorRow = new QHBoxLayout;
-    incubatorRow->addWidget(new QLabel("Incubator ", this));
+    incubatorRow->addWidget(new QLabel(tr("Incubator "), this));
     incubatorRow->addWidget(incubator_);
 
-    auto* totals = new QGroupBox("In all", this);
+    auto* totals = new QGroupBox(tr("In all"), this);
     auto* totalsGrid = new QGridLayout(totals);
     eggsTotal_ = field(totals, "eggsTotal", true);
     larvaeTotal_ = field(totals, "larvaeTotal", true);
     outTotal_ = field(totals, "outTotal", true);
-    totalsGrid->addWidget(new QLabel("Eggs", totals), 0, 0);
+    totalsGrid->addWidget(new QLabel(tr("Eggs"), totals), 0, 0);
     totalsGrid->addWidget(eggsTotal_, 0, 1);
-    totalsGrid->addWidget(new QLabel("Larvas", totals), 1, 0);
+    totalsGrid->addWidget(new QLabel(tr("Larvas"), totals), 1, 0);
     totalsGrid->addWidget(larvaeTotal_, 1, 1);
-    totalsGrid->addWidget(new QLabel("Fries out", totals), 2, 0);
+    totalsGrid->addWidget(new QLabel(tr("Fries out"), totals), 2, 0);
     totalsGrid->addWidget(outTotal_, 2, 1);
 
-    new_ = button(this, "new", "New...");
-    delete_ = button(this, "delete", "Delete...");
-    precise_ = button(this, "precise", "Precise...");
-    transfer_ = button(this, "transfer", "Transfer...");
-    destiny_ = button(this, "destiny", "Destiny...");
-    report_ = button(this, "report", "Report");
-    archive_ = new QCheckBox("Archive", this);
+    new_ = button(this, "new", tr("New..."));
+    delete_ = button(this, "delete", tr("Delete..."));
+    precise_ = button(this, "precise", tr("Precise..."));
+    transfer_ = button(this, "transfer", tr("Transfer..."));
+    destiny_ = button(this, "destiny", tr("Destiny..."));
+    report_ = button(this, "report", tr("Report"));
+    archive_ = new QCheckBox(tr("Archive"), this);
     archive_->setObjectName("archive");
-    auto* ok = button(this, "ok", "OK");
-    auto* cancel = button(this, "cancel", "Cancel");
+    auto* ok = button(this, "ok", tr("OK"));
+    auto* cancel = button(this, "cancel", tr("Cancel"));
 
     auto* side = new QVBoxLayout;
     side->addWidget(dates);
@@ -291,9 +291,9 @@ void Incubdial::afterEdit() {
 }
 
 std::optional<std::pair<int, int>> Incubdial::chooseParents() {
-    auto father = choosers_.lot(this, "Select father", std::nullopt);
+    auto father = choosers_.lot(this, tr("Select father").toStdString(), std::nullopt);
     if (!father) return std::nullopt;
-    auto mother = choosers_.lot(this, "Select mother", std::nullopt);
+    auto mother = choosers_.lot(this, tr("Select mother").toStdString(), std::nullopt);
     if (!mother || *mother == *father) return std::nullopt;
     return std::make_pair(*father, *mother);
 }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,15 +47,26 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
 enum ComboEntry { ComboAll = 0, ComboArchive = 1, ComboAllWithArchive = 2, FirstTankEntry = 3 };
 
 std::string countMessage(const char* animal) {
-    return std::string("Inadmissible value!\nThere should be even one ") + animal + "!";
+    return QCoreApplication::translate("Myfish", "Inadmissible value!\nThere should be even one %1!")
+        .arg(QCoreApplication::translate("Myfish", animal))
+        .toStdString();
 }
+
+// The incubator's titles for this dialog come from the farm's logic in English.
+[[maybe_unused]] const char* const kIncubatorTitles[] = {QT_TRANSLATE_NOOP("Myfish", "Your fries have gone to this tank")};
+
+// The lot classes' menu entries come from the farm's logic in English.
+[[maybe_unused]] const char* const kLotClassEntries[] = {
+    QT_TRANSLATE_NOOP("Myfish", "New fish..."), QT_TRANSLATE_NOOP("Myfish", "New crustacea..."),
+    QT_TRANSLATE_NOOP("Myfish", "New dicotyle plantae..."), QT_TRANSLATE_NOOP("Myfish", "New monocotyle plantae..."),
+    QT_TRANSLATE_NOOP("Myfish", "New fern..."), QT_TRANSLATE_NOOP("Myfish", "New moss...")};
 
 }  // namespace
 
 Myfish::Myfish(QWidget* parent, db::CFishesDoc& doc, core::Settings& settings, platform::Prompter& prompter,
                catalogue::TaxonChooser& chooser, Options options)
     : QDialog(parent), doc_(doc), settings_(settings), prompter_(prompter), chooser_(chooser), book_(doc, settings) {
-    setWindowTitle(q(options.title));
+    setWindowTitle(tr(options.title.c_str()));
     binder_ = new EditBinder(this, prompter);
     auto* listSide = new QWidget(this);
     auto* detailSide = new QWidget(this);
@@ -76,7 +88,7 @@ void Myfish::buildList(QWidget* side) {
     total_ = field(side, "total");
     total_->setReadOnly(true);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("fishes in:", side));
+    top->addWidget(new QLabel(tr("fishes in:"), side));
     top->addWidget(fishesIn_, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(q(core::interfaceText(core::kTextInAll, settings_.Default_language)), side));
@@ -99,7 +111,7 @@ void Myfish::buildDetails(QWidget* side) {
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
     // Counts with their spin buttons.
-    const char* countNames[3] = {"Fries", "Males", "Females"};
+    const char* countNames[3] = {QT_TR_NOOP("Fries"), QT_TR_NOOP("Males"), QT_TR_NOOP("Females")};
     const char* countKeys[3] = {"fries", "males", "females"};
     QLineEdit** counts[3] = {&fries_, &males_, &females_};
     for (int i = 0; i < 3; ++i) {
@@ -114,7 +126,7 @@ void Myfish::buildDetails(QWidget* side) {
         box->setSpacing(1);
         box->addWidget(*counts[i]);
         box->addLayout(spin);
-        grid->addWidget(new QLabel(countNames[i], side), row, 2 * i);
+        grid->addWidget(new QLabel(tr(countNames[i]), side), row, 2 * i);
         grid->addLayout(box, row, 2 * i + 1);
         QLineEdit* edit = *counts[i];
         connect(up, &QToolButton::clicked, this, [this, edit] { binder_->guarded([&] { stepCount(edit, +1); }); });
@@ -122,30 +134,30 @@ void Myfish::buildDetails(QWidget* side) {
         countWidgets_.insert(countWidgets_.end(), {edit, up, down});
     }
     ++row;
-    auto labelled = [&](const char* label, QWidget* w, int r, int c) {
+    auto labelled = [&](const QString& label, QWidget* w, int r, int c) {
         grid->addWidget(new QLabel(label, side), r, c);
         grid->addWidget(w, r, c + 1);
     };
     firstEat_ = field(side, "firstEat");
     arrived_ = field(side, "arrived");
-    labelled("First eat", firstEat_, row, 0);
-    labelled("Arrival", arrived_, row, 2);
+    labelled(tr("First eat"), firstEat_, row, 0);
+    labelled(tr("Arrival"), arrived_, row, 2);
     ++row;
     died_ = field(side, "died");
     gifted_ = field(side, "gifted");
     saled_ = field(side, "saled");
-    labelled("Died", died_, row, 0);
-    labelled("Gifted", gifted_, row, 2);
-    labelled("Saled", saled_, row, 4);
+    labelled(tr("Died"), died_, row, 0);
+    labelled(tr("Gifted"), gifted_, row, 2);
+    labelled(tr("Saled"), saled_, row, 4);
     ++row;
     diedDate_ = field(side, "diedDate");
     giftedDate_ = field(side, "giftedDate");
     soldDate_ = field(side, "soldDate");
-    labelled("Died on", diedDate_, row, 0);
-    labelled("Gifted on", giftedDate_, row, 2);
-    labelled("Sold on", soldDate_, row, 4);
+    labelled(tr("Died on"), diedDate_, row, 0);
+    labelled(tr("Gifted on"), giftedDate_, row, 2);
+    labelled(tr("Sold on"), soldDate_, row, 4);
     ++row;
-    const char* moneyNames[3] = {"Income", "Outgo", "Price"};
+    const char* moneyNames[3] = {QT_TR_NOOP("Income"), QT_TR_NOOP("Outgo"), QT_TR_NOOP("Price")};
     const char* moneyKeys[3] = {"income", "outgo", "price"};
     QLineEdit** money[3] = {&income_, &outgo_, &price_};
     for (int i = 0; i < 3; ++i) {
@@ -156,7 +168,7 @@ void Myfish::buildDetails(QWidget* side) {
         box->setSpacing(1);
         box->addWidget(*money[i]);
         box->addWidget(dollar);
-        grid->addWidget(new QLabel(moneyNames[i], side), row, 2 * i);
+        grid->addWidget(new QLabel(tr(moneyNames[i]), side), row, 2 * i);
         grid->addLayout(box, row, 2 * i + 1);
         QLineEdit* edit = *money[i];
         connect(dollar, &QPushButton::clicked, this, [this, edit] { binder_->guarded([&] { convert(edit); }); });
@@ -164,20 +176,20 @@ void Myfish::buildDetails(QWidget* side) {
     ++row;
     place_ = field(side, "place");
     other_ = field(side, "other");
-    labelled("Place", place_, row, 0);
-    grid->addWidget(new QLabel("Other", side), row, 2);
+    labelled(tr("Place"), place_, row, 0);
+    grid->addWidget(new QLabel(tr("Other"), side), row, 2);
     grid->addWidget(other_, row, 3, 1, 3);
     ++row;
     size_ = new QComboBox(side);
     size_->setObjectName("size");
-    forSale_ = new QCheckBox("For sale", side);
+    forSale_ = new QCheckBox(tr("For sale"), side);
     forSale_->setObjectName("forSale");
-    labelled("Size", size_, row, 0);
+    labelled(tr("Size"), size_, row, 0);
     grid->addWidget(forSale_, row, 2, 1, 2);
     ++row;
     parents_ = field(side, "parents");
     parents_->setReadOnly(true);
-    grid->addWidget(new QLabel("Father and mother", side), row, 0);
+    grid->addWidget(new QLabel(tr("Father and mother"), side), row, 0);
     grid->addWidget(parents_, row, 1, 1, 5);
     ++row;
     auto* buttons = new QGridLayout;
@@ -199,20 +211,20 @@ void Myfish::buildDetails(QWidget* side) {
 
 void Myfish::buildButtons(QGridLayout* grid) {
     QWidget* w = this;
-    new_ = button(w, "new", "New...");
-    separation_ = button(w, "separation", "Separation...");
-    transfer_ = button(w, "transfer", "Transfer...");
-    delete_ = button(w, "delete", "Delete...");
-    precise_ = button(w, "precise", "Precise...");
-    spawnings_ = button(w, "spawnings", "Spawnings...");
-    genealogy_ = button(w, "genealogy", "Genealogy...");
-    report_ = button(w, "report", "Report");
-    sell_ = button(w, "sell", "Sell...");
-    kill_ = button(w, "kill", "Kill...");
-    gift_ = button(w, "gift", "Gift...");
-    priceCard_ = button(w, "priceCard", "Price...");
-    auto* ok = button(w, "ok", "OK");
-    auto* cancel = button(w, "cancel", "Cancel");
+    new_ = button(w, "new", tr("New..."));
+    separation_ = button(w, "separation", tr("Separation..."));
+    transfer_ = button(w, "transfer", tr("Transfer..."));
+    delete_ = button(w, "delete", tr("Delete..."));
+    precise_ = button(w, "precise", tr("Precise..."));
+    spawnings_ = button(w, "spawnings", tr("Spawnings..."));
+    genealogy_ = button(w, "genealogy", tr("Genealogy..."));
+    report_ = button(w, "report", tr("Report"));
+    sell_ = button(w, "sell", tr("Sell..."));
+    kill_ = button(w, "kill", tr("Kill..."));
+    gift_ = button(w, "gift", tr("Gift..."));
+    priceCard_ = button(w, "priceCard", tr("Price..."));
+    auto* ok = button(w, "ok", tr("OK"));
+    auto* cancel = button(w, "cancel", tr("Cancel"));
     QPushButton* all[] = {new_,  separation_, transfer_, delete_, precise_,   spawnings_, genealogy_,
                           report_, sell_,     kill_,     gift_,   priceCard_, ok,         cancel};
     for (int i = 0; i < 14; ++i) grid->addWidget(all[i], i / 7, i % 7);
@@ -221,11 +233,11 @@ void Myfish::buildButtons(QGridLayout* grid) {
     menu->setObjectName("newMenu");
     for (const farm::LotClass& cls : farm::lotClasses()) {
         const farm::LotClass* c = &cls;
-        menu->addAction(cls.menuEntry, this, [this, c] { binder_->guarded([&] { newLot(*c); }); });
+        menu->addAction(tr(cls.menuEntry), this, [this, c] { binder_->guarded([&] { newLot(*c); }); });
     }
     // Lots of these classes are not kept yet.
-    menu->addAction("New algae...");
-    menu->addAction("New mollusc...");
+    menu->addAction(tr("New algae..."));
+    menu->addAction(tr("New mollusc..."));
     new_->setMenu(menu);
 
     auto on = [this](QPushButton* b, void (Myfish::*handler)()) {
@@ -285,9 +297,9 @@ void Myfish::bindCounts() {
         std::int32_t db::My_Fish::*column;
         const char* animal;
     };
-    for (Count c : {Count{fries_, &db::My_Fish::m_Number_fries, "fry"},
-                    Count{males_, &db::My_Fish::m_Number_male, "male"},
-                    Count{females_, &db::My_Fish::m_Number_female, "female"}}) {
+    for (Count c : {Count{fries_, &db::My_Fish::m_Number_fries, QT_TRANSLATE_NOOP("Myfish", "fry")},
+                    Count{males_, &db::My_Fish::m_Number_male, QT_TRANSLATE_NOOP("Myfish", "male")},
+                    Count{females_, &db::My_Fish::m_Number_female, QT_TRANSLATE_NOOP("Myfish", "female")}}) {
         binder_->bind(c.edit, {[this] { return currentLot(); },
                                [this, c](const std::string& text) {
                                    auto v = farm::readCount(text, farm::kSmallMax);
@@ -376,7 +388,7 @@ void Myfish::refreshTanks() {
 void Myfish::fillCombo(std::optional<int> tank, int keepIndex) {
     filling_ = true;
     fishesIn_->clear();
-    fishesIn_->addItems({"All", "Archive", "All with archive"});
+    fishesIn_->addItems({tr("All"), tr("Archive"), tr("All with archive")});
     tankCods_.clear();
     int select = -1;
     for (const farm::TankLine& t : farm::tanksInService(*doc_.tanks, settings_.Empty_tank)) {
@@ -539,7 +551,7 @@ void Myfish::movement(farm::MoveKind kind) {
     if (moved.sum() == 0 || (split && moved == holds)) return;
     int price = 0;
     if (kind == farm::MoveKind::Sold) {
-        auto confirmed = Whatdial::ask(this, "Fish price (centes)", book_.saleProposal(), farm::kLongMax, settings_,
+        auto confirmed = Whatdial::ask(this, tr("Fish price (centes)").toStdString(), book_.saleProposal(), farm::kLongMax, settings_,
                                        prompter_);
         if (!confirmed) return;
         price = *confirmed;

@@ -27,7 +27,7 @@ class Myfish : public QDialog {
     Q_OBJECT
 public:
     struct Options {
-        std::string title = "My fishes";
+        std::string title = QT_TRANSLATE_NOOP("Myfish", "My fishes");
         std::optional<int> startTank;  // instead of the last used tank
     };
 

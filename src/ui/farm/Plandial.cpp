@@ -13,7 +13,7 @@ using farm::parts::button;
 
 Plandial::Plandial(QWidget* parent, db::CFishesDoc& doc, Mode mode, Reports reports, const std::string& title)
     : QDialog(parent), mode_(mode) {
-    setWindowTitle(QString::fromStdString(title));
+    setWindowTitle(tr(title.c_str()));
     list_ = new QListWidget(this);
     list_->setObjectName("list");
     if (mode == Plan) {
@@ -24,11 +24,11 @@ Plandial::Plandial(QWidget* parent, db::CFishesDoc& doc, Mode mode, Reports repo
         for (const auto& s : species_) list_->addItem(QString::fromStdString(s.name));
     }
 
-    auto* ok = button(this, "ok", "OK");
+    auto* ok = button(this, "ok", tr("OK"));
     ok->setDefault(true);
-    auto* view = button(this, "view", "View");
-    auto* statistic = button(this, "statistic", "Statistic");
-    auto* cancel = button(this, "cancel", "Cancel");
+    auto* view = button(this, "view", tr("View"));
+    auto* statistic = button(this, "statistic", tr("Statistic"));
+    auto* cancel = button(this, "cancel", tr("Cancel"));
     bool chooser = mode != Plan;
     view->setEnabled(chooser && static_cast<bool>(reports.view));
     statistic->setEnabled(chooser && static_cast<bool>(reports.statistic));

@@ -27,7 +27,7 @@ public:
     };
 
     Plandial(QWidget* parent, db::CFishesDoc& doc, Mode mode, Reports reports = {},
-             const std::string& title = "Spawnings of last month");
+             const std::string& title = QT_TRANSLATE_NOOP("Plandial", "Spawnings of last month"));
 
     // The species selected when OK was pressed (modes 1 and 2).
     std::optional<int> chosenSpecies() const { return chosen_; }

@@ -22,9 +22,17 @@ std::optional<farm::PriceFields>& buffer() {
 
 }  // namespace
 
+namespace {
+// The size classes' names come from the farm's logic in English.
+[[maybe_unused]] const char* const kSizeClassNames[] = {
+    QT_TRANSLATE_NOOP("Pricedlg", "Fries (F)"), QT_TRANSLATE_NOOP("Pricedlg", "Large fries (FJ)"),
+    QT_TRANSLATE_NOOP("Pricedlg", "Juveniles (J)"), QT_TRANSLATE_NOOP("Pricedlg", "Matured juv-s (JA)"),
+    QT_TRANSLATE_NOOP("Pricedlg", "Adults (A)")};
+}  // namespace
+
 Pricedlg::Pricedlg(QWidget* parent, db::CFishesDoc& doc, platform::Prompter& prompter, int taxon)
     : QDialog(parent), doc_(doc), prompter_(prompter), taxon_(taxon) {
-    setWindowTitle("Price for");
+    setWindowTitle(tr("Price for"));
     auto* species = new QLabel(QString::fromStdString(farm::TaxonNames(*doc.taxa).species(taxon)), this);
     species->setObjectName("species");
     QFont bold = species->font();
@@ -32,11 +40,11 @@ Pricedlg::Pricedlg(QWidget* parent, db::CFishesDoc& doc, platform::Prompter& pro
     species->setFont(bold);
 
     auto* grid = new QGridLayout;
-    const char* heads[] = {"Size, mm", "Price, centes", "Wholesale, centes"};
-    for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(heads[c], this), 0, c + 1);
+    const char* heads[] = {QT_TR_NOOP("Size, mm"), QT_TR_NOOP("Price, centes"), QT_TR_NOOP("Wholesale, centes")};
+    for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(tr(heads[c]), this), 0, c + 1);
     farm::PriceFields card = farm::readPriceCard(*doc.prices, taxon);
     for (int r = 0; r < 5; ++r) {
-        grid->addWidget(new QLabel(farm::sizeClasses()[static_cast<std::size_t>(r)].label, this), r + 1, 0);
+        grid->addWidget(new QLabel(tr(farm::sizeClasses()[static_cast<std::size_t>(r)].label), this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
             int i = 3 * r + c;
             auto* f = new QLineEdit(QString::fromStdString(card.text[static_cast<std::size_t>(i)]), this);
@@ -47,12 +55,12 @@ Pricedlg::Pricedlg(QWidget* parent, db::CFishesDoc& doc, platform::Prompter& pro
         }
     }
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* copyButton = new QPushButton("Copy", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* copyButton = new QPushButton(tr("Copy"), this);
     copyButton->setObjectName("copy");
-    auto* pasteButton = new QPushButton("Paste", this);
+    auto* pasteButton = new QPushButton(tr("Paste"), this);
     pasteButton->setObjectName("paste");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(copyButton);

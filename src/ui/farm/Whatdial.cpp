@@ -8,15 +8,22 @@
 #include "farm/FieldText.h"
 #include "ui/farm/DialogParts.h"
 
+namespace {
+// The incubator's questions come from the farm's logic in English.
+[[maybe_unused]] const char* const kIncubatorCaptions[] = {
+    QT_TRANSLATE_NOOP("Whatdial", "How many fries have survived?"),
+    QT_TRANSLATE_NOOP("Whatdial", "Are there bad parents?")};
+}  // namespace
+
 Whatdial::Whatdial(QWidget* parent, const std::string& title, int proposal, int max, const core::Settings& settings,
                    platform::Prompter& prompter, Kind kind)
     : QDialog(parent), settings_(settings), prompter_(prompter), max_(max) {
-    setWindowTitle(QString::fromStdString(title));
+    setWindowTitle(tr(title.c_str()));
     number_ = new QLineEdit(QString::number(proposal), this);
     number_->setObjectName("number");
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     cancel->setAutoDefault(false);
     ok->setDefault(true);  // Enter in the number field accepts it
