@@ -50,6 +50,13 @@ enum CommandId {
     ID_APP_ABOUT = 57664,
     ID_HELP_CONTENT = 57670,
     ID_APP_EXIT = 57665,
+    // The Databases menu's backup and spreadsheet export entries.
+    ID_BACK_UP = 32870,
+    ID_RESTORE = 32871,
+    ID_WEEKLY_BACKUP = 32872,
+    ID_EXPORT_LOTS = 32873,
+    ID_EXPORT_EXPENSES = 32874,
+    ID_EXPORT_PERIOD = 32875,
 };
 
 // The class entries of the Catalogs menu: entry n (from 1) has the number
