@@ -65,6 +65,27 @@ void CsvFile::save(const fs::path& file) const {
     }
 }
 
+namespace {
+
+std::int64_t integerOf(const db::Value& v) {
+    return std::holds_alternative<std::int64_t>(v) ? std::get<std::int64_t>(v) : 0;
+}
+const std::string& textOf(const db::Value& v) {
+    static const std::string none;
+    return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : none;
+}
+
+// A date column read as its stored text ("2025-03-01 00:00:00.000"): its
+// first ten characters are the day, with no time-zone work per value (which
+// costs a file look-up per call where TZ is unset).
+std::string dayOfStored(const db::Value& v) {
+    const std::string& t = textOf(v);
+    if (t.size() < 10 || t.compare(0, 10, "1980-01-01") == 0) return {};
+    return t.substr(0, 10);
+}
+
+}  // namespace
+
 std::size_t exportLots(db::CFishesDoc& doc, const std::string& emptyTankName, const fs::path& file) {
     std::unordered_map<int, std::string> tanks;
     {
@@ -73,33 +94,59 @@ std::size_t exportLots(db::CFishesDoc& doc, const std::string& emptyTankName, co
         t.requery();
         for (; !t.isEOF(); t.moveNext()) tanks[t.m_Cod] = tankLine(t.m_In_liters, t.m_Other, emptyTankName);
     }
-    db::My_Fish lot(*doc.db);
-    lot.setFilter("Of_fish<>14");
-    lot.setSort("Cod");
-    lot.requery();
+    using K = db::ColumnKind;
+    const std::vector<K> kinds{K::Integer, K::Integer, K::Text,    K::Integer, K::Integer, K::Integer, K::Integer,
+                               K::Text,    K::Text,    K::Integer, K::Text,    K::Integer, K::Text,    K::Integer,
+                               K::Text,    K::Integer, K::Integer, K::Integer, K::Integer, K::Integer, K::Text};
     db::Fish taxa(*doc.db);
     TaxonNames names(taxa);
-    std::vector<int> species;
-    species.reserve(lot.rowCount());
-    for (; !lot.isEOF(); lot.moveNext()) species.push_back(lot.m_Of_fish);
-    names.prefetch(species);
-
-    CsvFile csv({"Code", "Species", "Special tokens", "Tank", "Fries", "Males", "Females", "Born", "Came to the farm",
-                 "Died", "Died on", "Gifted", "Gifted on", "Sold", "Sold on", "Outgo", "Income", "Price", "For sale",
-                 "Size", "Place of birth"});
-    std::size_t n = 0;
-    for (lot.moveFirst(); !lot.isEOF(); lot.moveNext(), ++n) {
-        auto tank = tanks.find(lot.m_Of_aquarium);
-        csv.add({std::to_string(lot.m_Cod), names.species(lot.m_Of_fish), lot.m_Other,
-                 tank != tanks.end() ? tank->second : std::string(), std::to_string(lot.m_Number_fries),
-                 std::to_string(lot.m_Number_male), std::to_string(lot.m_Number_female), csvDate(lot.m_Date_first_eat),
-                 csvDate(lot.m_Date_mf), std::to_string(lot.m_Died), csvDate(lot.m_Date_dye),
-                 std::to_string(lot.m_Gifted), csvDate(lot.m_Date_gift), std::to_string(lot.m_Saled),
-                 csvDate(lot.m_Date_sale), csvAmount(lot.m_Outgo), csvAmount(lot.m_Income), csvAmount(lot.m_Price),
-                 lot.m_Forsale ? "yes" : "no", std::to_string(lot.m_Size), lot.m_Place_birth});
+    {
+        std::vector<int> species;
+        doc.db->query("SELECT DISTINCT \"Of_fish\" FROM \"My fishes\" WHERE \"Of_fish\"<>14", {K::Integer},
+                      [&](std::vector<db::Value>& row) { species.push_back(static_cast<int>(integerOf(row[0]))); });
+        names.prefetch(species);
     }
+
+    CsvFile csv({"Code",      "Species", "Special tokens",   "Tank",  "Fries",   "Males",
+                 "Females",   "Born",    "Came to the farm", "Died",  "Died on", "Gifted",
+                 "Gifted on", "Sold",    "Sold on",          "Outgo", "Income",  "Price",
+                 "For sale",  "Size",    "Place of birth"});
+    auto n = [](const db::Value& v) { return std::to_string(integerOf(v)); };
+    std::size_t count = 0;
+    // One read of the whole table in blocks, each row written as it comes;
+    // a record object's snapshot would turn every date into local time first.
+    doc.db->query(
+        "SELECT \"Cod\",\"Of_fish\",\"Other\",\"Of_aquarium\",\"Number_fries\",\"Number_male\","
+        "\"Number_female\",\"Date_first_eat\",\"Date_mf\",\"Died\",\"Date_dye\",\"Gifted\",\"Date_gift\","
+        "\"Saled\",\"Date_sale\",\"Outgo\",\"Income\",\"Price\",\"Forsale\",\"Size\",\"Place_birth\" "
+        "FROM \"My fishes\" WHERE \"Of_fish\"<>14 ORDER BY \"Cod\"",
+        kinds, [&](std::vector<db::Value>& r) {
+            auto tank = tanks.find(static_cast<int>(integerOf(r[3])));
+            csv.add({n(r[0]),
+                     names.species(static_cast<int>(integerOf(r[1]))),
+                     textOf(r[2]),
+                     tank != tanks.end() ? tank->second : std::string(),
+                     n(r[4]),
+                     n(r[5]),
+                     n(r[6]),
+                     dayOfStored(r[7]),
+                     dayOfStored(r[8]),
+                     n(r[9]),
+                     dayOfStored(r[10]),
+                     n(r[11]),
+                     dayOfStored(r[12]),
+                     n(r[13]),
+                     dayOfStored(r[14]),
+                     csvAmount(integerOf(r[15])),
+                     csvAmount(integerOf(r[16])),
+                     csvAmount(integerOf(r[17])),
+                     integerOf(r[18]) ? "yes" : "no",
+                     n(r[19]),
+                     textOf(r[20])});
+            ++count;
+        });
     csv.save(file);
-    return n;
+    return count;
 }
 
 std::size_t exportJournal(db::Connection& c, int tank, const fs::path& file) {
