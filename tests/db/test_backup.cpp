@@ -203,3 +203,34 @@ TEST(Backup, WeeklyBackupsEveryWeekKeepingTheLastFive) {
     // The database file and the other backups are never among those removed.
     EXPECT_TRUE(fs::exists(w.databaseFile()));
 }
+
+// When the document cannot be reconnected to the restored file, the file
+// it had goes back and the document works on it again.
+TEST(Backup, AFailedReopenPutsTheOldFileBack) {
+    BackupWorld w;
+    w.addTank("old");
+    db::writeBackup(w.conn(), w.backupFile(), "", w.now);
+    w.addTank("newer");
+    const std::string before = bytesOf(w.databaseFile());
+    const std::string target = "Database=" + w.databaseFile().string() + ";";
+    int failures = 1;
+    auto isolation = [](const std::string& cs) {
+        if (!testenv::isolationBreach(cs).empty()) std::abort();
+    };
+    db::setConnectionGuard([&](const std::string& cs) {
+        isolation(cs);
+        if (cs.find(target) != std::string::npos && failures-- > 0) throw db::DbError("injected: cannot open");
+    });
+    db::RestoreResult r = w.restore(w.backupFile());
+    db::setConnectionGuard(isolation);
+    EXPECT_FALSE(r.restored);
+    EXPECT_NE(r.message.find("injected: cannot open"), std::string::npos);
+    EXPECT_EQ(failures, -1);  // the put-back reopened
+    EXPECT_EQ(bytesOf(w.databaseFile()), before);
+    EXPECT_EQ(w.tanks("newer"), 1);
+    w.doc.tanks->setFilter("Other='newer'");
+    w.doc.tanks->requery();
+    EXPECT_FALSE(w.doc.tanks->isEOF());
+    EXPECT_TRUE(w.keptCopies().empty());
+    EXPECT_TRUE(w.leftovers().empty());
+}
