@@ -122,9 +122,10 @@ private slots:
         w.settings.Weekly_backup = 1;
         CFishesView view(w.shell, nullptr);
         {
-            app::MainCommands commands(w.shell, view);
             QVERIFY(db::weeklyBackups(w.databaseFile().parent_path()).empty());
-            QTRY_COMPARE(db::weeklyBackups(w.databaseFile().parent_path()).size(), std::size_t(1));
+            app::MainCommands commands(w.shell, view);
+            QCOMPARE(db::weeklyBackups(w.databaseFile().parent_path()).size(), std::size_t(1));
+            QVERIFY(w.prompter.shown().empty());
             w.prompter.answerNext(platform::Answer::No);
             commands.run(app::ID_WEEKLY_BACKUP);
             QCOMPARE(w.settings.Weekly_backup, 0);
@@ -132,7 +133,6 @@ private slots:
         }
         // Not again within the week, nor when switched off.
         app::MainCommands again(w.shell, view);
-        QTest::qWait(30);
         QCOMPARE(db::weeklyBackups(w.databaseFile().parent_path()).size(), std::size_t(1));
         w.prompter.answerNext(platform::Answer::Yes);
         again.run(app::ID_WEEKLY_BACKUP);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QObject>
 #include <QSaveFile>
-#include <QTimer>
 
 #include <ctime>
 #include <filesystem>
@@ -118,21 +117,19 @@ void switchWeeklyBackup(MainContext& ctx) {
     settings.Weekly_backup = a == platform::Answer::Yes ? 1 : 0;
 }
 
-// Once the window is up and before any job can use the connection.
-void weeklyBackupSoon(MainContext& ctx) {
-    if (!ctx.shell.settings.Weekly_backup) return;
-    db::CFishesDoc& doc = ctx.shell.doc;
-    platform::BackgroundWork& work = ctx.work;
-    CFishesView* view = &ctx.view;
-    QTimer::singleShot(0, &work, [&doc, &work, view] {
-        const db::DataSourceChoice source = db::chooseDataSource();
-        if (!source.embedded || work.busy() || !doc.db) return;
-        try {
-            db::weeklyBackupIfDue(*doc.db, source.file.parent_path(), settingsFile(), std::time(nullptr));
-        } catch (const std::exception& e) {
-            view->line(s(QObject::tr("The weekly backup could not be written: %1").arg(QString::fromUtf8(e.what()))));
-        }
-    });
+// When the commands are made: before any dialog or job can use the
+// connection, and with nothing left pending that could outlive the window.
+void weeklyBackupAtStart(MainContext& ctx) {
+    if (!ctx.shell.settings.Weekly_backup || !ctx.shell.doc.db) return;
+    const db::DataSourceChoice source = db::chooseDataSource();
+    if (!source.embedded) return;
+    try {
+        db::weeklyBackupIfDue(*ctx.shell.doc.db, source.file.parent_path(), settingsFile(), std::time(nullptr));
+    } catch (const std::exception& e) {
+        ctx.shell.prompter.tell(
+            s(QObject::tr("The weekly backup could not be written: %1").arg(QString::fromUtf8(e.what()))),
+            platform::MessageKind::Error);
+    }
 }
 
 std::optional<std::string> chooseCsv(MainContext& ctx, const QString& title, const std::string& name) {
@@ -164,7 +161,8 @@ void exportPeriod(MainContext& ctx) {
     auto file = chooseCsv(ctx, QObject::tr("Export business report"), "period.csv");
     if (!file) return;
     ui::WaitCursor waiting;
-    const reports::ReportContext context = reports::reportContext(ctx.shell.doc, ctx.shell.settings, ctx.shell.prompter);
+    const reports::ReportContext context =
+        reports::reportContext(ctx.shell.doc, ctx.shell.settings, ctx.shell.prompter);
     exported(ctx, reports::exportPeriodTable(context, ctx.shell.settings.Archiv_fish_from, *file), *file);
 }
 
@@ -177,7 +175,7 @@ void addBackupCommands(CommandMap& map, MainContext& ctx) {
     map[ID_EXPORT_LOTS] = [&ctx] { exportLots(ctx); };
     map[ID_EXPORT_EXPENSES] = [&ctx] { exportExpenses(ctx); };
     map[ID_EXPORT_PERIOD] = [&ctx] { exportPeriod(ctx); };
-    weeklyBackupSoon(ctx);
+    weeklyBackupAtStart(ctx);
 }
 
 }  // namespace app

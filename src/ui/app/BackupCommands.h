@@ -1,5 +1,5 @@
 // The Databases menu's "Back up...", "Restore..." and "Weekly backup...",
-// the weekly backup taken once the main window is up, and the spreadsheet
+// the weekly backup taken when the main window is made, and the spreadsheet
 // exports of the lots, the balance period's expenses and the business
 // report's table.
 #pragma once
