@@ -48,6 +48,7 @@ const IntKey kIntKeys[] = {
     {"RUR_rate", &Settings::RUR_rate},
     {"UAH_rate", &Settings::UAH_rate},
     {"Breeder_number", &Settings::Breeder_number},
+    {"Weekly_backup", &Settings::Weekly_backup},
 };
 
 const TextKey kTextKeys[] = {

@@ -35,6 +35,7 @@ struct Settings {
     int RUR_rate = 3000;
     int UAH_rate = 537;
     int Breeder_number = 1;  // names the farm's bulletin file in the association
+    int Weekly_backup = 1;   // a backup of the database into the data folder once a week
 
     std::string Archiv_fish_from = "quarter";
     std::string Archiv_incubator_from = "quarter";

@@ -84,7 +84,7 @@ TEST(Commands, EveryCommandHasBothTextsAndAPrompt) {
         EXPECT_FALSE(commandPrompt(c.id, English).empty()) << c.id;
         EXPECT_TRUE(hasCyrillic(commandPrompt(c.id, Russian))) << c.id;
     }
-    EXPECT_EQ(ids.size(), 43u);
+    EXPECT_EQ(ids.size(), 49u);
     EXPECT_EQ(commandPrompt(ID_CHECK_FTP_SERVER, English), "Start FTP-uploading on timer");
     EXPECT_EQ(commandPrompt(ID_VIEW_OTHER, English), "View sent on food, equipment, transport");
     EXPECT_EQ(commandText(ID_BUSINESS_REPORT, English), "Commercial report");

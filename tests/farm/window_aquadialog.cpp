@@ -6,7 +6,11 @@
 #include <QTest>
 
 #include "core/Dates.h"
+#include "platform/TextFile.h"
+#include "reports/JournalChart.h"
+#include "ui/common/FileChoice.h"
 #include "ui/farm/Aquadialog.h"
+#include "ui/farm/JournalChart.h"
 #include "farm/FieldText.h"
 #include "FarmWorld.h"
 #include "WindowHelpers.h"
@@ -183,6 +187,136 @@ private slots:
 
         tanks(d.get())->setCurrentRow(0);
         QCOMPARE(items(journal(d.get())), QStringList{"01.02.2026 - 20 л. - 7 - 3 - 6.5"});
+    }
+
+    // The measured texts take decimal numbers only; a refused text writes
+    // nothing and the field shows the stored value again.
+    void measuredTextsTakeDecimalNumbersOnly() {
+        World w;
+        int a = w.tank(400, 300, 300, "a");
+        w.entry(a, "2026-02-01", 20, "6.5");
+        w.settings.Default_aquarium = a;
+        auto d = w.open();
+        journal(d.get())->setCurrentRow(0);
+        type(edit(d.get(), "pH"), "7,2");
+        QCOMPARE(w.count("Journal", "\"pH\"='7,2'"), 1);
+        QCOMPARE(journal(d.get())->item(0)->text(), QString("01.02.2026 - 20 л. - 7 - 3 - 7,2"));
+        const std::size_t told = w.prompter.shown().size();
+        type(edit(d.get(), "pH"), "about 7");
+        QCOMPARE(w.prompter.shown().size(), told + 1);
+        QVERIFY(w.prompter.lastText().find("decimal number") != std::string::npos);
+        QCOMPARE(w.count("Journal", "\"pH\"='7,2'"), 1);
+        QCOMPARE(edit(d.get(), "pH")->text(), QString("7,2"));
+        type(edit(d.get(), "redox"), "-120");
+        QCOMPARE(w.count("Journal", "\"rH\"='-120'"), 1);
+        for (const char* field : {"ammony", "nitrites", "nitrates", "phosphates"}) {
+            type(edit(d.get(), field), "0.5.1");
+            QVERIFY(w.prompter.lastText().find("decimal number") != std::string::npos);
+        }
+        QCOMPARE(w.count("Journal", "\"NH\"='0.5.1' OR \"NO2\"='0.5.1' OR \"NO3\"='0.5.1' OR \"PO\"='0.5.1'"), 0);
+        // Typing into the middle of a number: "6.5" becomes "6.75".
+        type(edit(d.get(), "nitrates"), "6.5");
+        QLineEdit* nitrates = edit(d.get(), "nitrates");
+        nitrates->setFocus();
+        nitrates->setCursorPosition(2);
+        QTest::keyClicks(nitrates, "7");
+        QTest::keyClick(nitrates, Qt::Key_Return);
+        QCOMPARE(w.count("Journal", "\"NO3\"='6.75'"), 1);
+        // Clearing a field means nothing was measured.
+        type(edit(d.get(), "nitrates"), "");
+        QCOMPARE(w.count("Journal", "\"NO3\"=''"), 1);
+    }
+
+    void aRedatedEntryMovesToItsPlace() {
+        World w;
+        int a = w.tank(400, 300, 300, "a");
+        w.entry(a, "2026-02-01", 20, "6.5");
+        w.entry(a, "2026-02-05", 30, "6.6");
+        w.settings.Default_aquarium = a;
+        auto d = w.open();
+        click(d.get(), "newEntry");
+        QCOMPARE(journal(d.get())->currentRow(), 2);
+        type(edit(d.get(), "entryDate"), "03.02.2026");
+        QCOMPARE(w.count("Journal", "\"Date\"='2026-02-03 00:00:00.000'"), 1);
+        QCOMPARE(items(journal(d.get())),
+                 (QStringList{"01.02.2026 - 20 л. - 7 - 3 - 6.5", "03.02.2026 - 0 л. - 0 - 0 - ",
+                              "05.02.2026 - 30 л. - 7 - 3 - 6.6"}));
+        QCOMPARE(journal(d.get())->currentRow(), 1);
+        type(edit(d.get(), "pH"), "7.1");
+        QCOMPARE(w.count("Journal", "\"Date\"='2026-02-03 00:00:00.000' AND \"pH\"='7.1'"), 1);
+        w.prompter.answerNext(platform::Answer::No);
+        click(d.get(), "deleteEntry");
+        QCOMPARE(w.count("Journal"), 3);
+        w.prompter.answerNext(platform::Answer::Yes);
+        click(d.get(), "deleteEntry");
+        QCOMPARE(w.prompter.lastText(), std::string("      Are you sure?"));
+        QCOMPARE(w.count("Journal"), 2);
+        QCOMPARE(w.count("Journal", "\"pH\"='7.1'"), 0);
+        QVERIFY(!child<QPushButton>(d.get(), "deleteEntry")->isEnabled());
+    }
+
+    // The chart draws the selected tank's journal as it changes; a tank
+    // with no entry, one entry or words for numbers draws without failing.
+    void theChartFollowsTheJournal() {
+        World w;
+        int a = w.tank(400, 300, 300, "a");
+        int b = w.tank(600, 300, 350, "b");
+        w.entry(b, "2026-02-01", 20, "many");
+        w.settings.Default_aquarium = a;
+        auto d = w.open();
+        d->show();
+        auto* chart = child<JournalChart>(d.get(), "chart");
+        QCOMPARE(chart->lineCount(), 0);
+        QCOMPARE(child<QLabel>(d.get(), "chartNote")->text(), QString("No journal entries to draw."));
+        tanks(d.get())->setCurrentRow(1);
+        QVERIFY(!chart->data().empty());
+        QCOMPARE(chart->lineCount(), 2);  // dGh and dKh; pH "many" is no number
+        QTest::qWait(20);
+        journal(d.get())->setCurrentRow(0);
+        type(edit(d.get(), "dKh"), "0");
+        QCOMPARE(chart->lineCount(), 1);
+        child<QCheckBox>(d.get(), "chart_dGh")->click();
+        QCOMPARE(chart->lineCount(), 0);
+        child<QCheckBox>(d.get(), "chart_Nitrates")->click();
+        type(edit(d.get(), "nitrates"), "12,5");
+        QCOMPARE(chart->lineCount(), 1);
+        click(d.get(), "newEntry");
+        type(edit(d.get(), "nitrates"), "30");
+        QCOMPARE(chart->data().series[static_cast<int>(reports::Parameter::Nitrates)].points.size(), std::size_t(2));
+        QTest::qWait(20);
+    }
+
+    void theJournalGoesToASpreadsheetAndAPage() {
+        World w;
+        int a = w.tank(400, 300, 300, "a");
+        w.entry(a, "2026-02-01", 20, "6.5");
+        w.settings.Default_aquarium = a;
+        w.settings.Application_path = w.workDir().string();
+        std::filesystem::create_directories(w.workDir());
+        platform::TextFileWriter blank;
+        QVERIFY(blank.open(w.workDir() / "blank.html"));
+        blank.write("<html>\n<head>\n</head>\n<body>\n</body>\n</html>\n");
+        QVERIFY(blank.commit());
+        w.settings.viewerCommand = "true ";
+        auto d = w.open();
+        std::vector<ui::FileRequest> asked;
+        const std::string csv = (w.root() / "a.csv").string();
+        ui::FileChooser previous = ui::replaceFileChooser([&](QWidget*, const ui::FileRequest& r) {
+            asked.push_back(r);
+            return std::optional<std::string>(csv);
+        });
+        click(d.get(), "exportJournal");
+        ui::replaceFileChooser(previous);
+        QCOMPARE(asked.size(), std::size_t(1));
+        QVERIFY(asked[0].proposal.endsWith(QString("journal%1.csv").arg(a)));
+        std::string bytes;
+        QVERIFY(platform::readBytes(csv, bytes));
+        QVERIFY(bytes.find("2026-02-01,yes,20,7,3,6.5,") != std::string::npos);
+        click(d.get(), "journalPage");
+        std::string page;
+        QVERIFY(platform::readBytes(w.workDir() / "Reports" / ("journal" + std::to_string(a) + ".html"), page));
+        QVERIFY(page.find("<svg") != std::string::npos);
+        QVERIFY(page.find("Journal of tank 36 liters (a)") != std::string::npos);
     }
 };
 

@@ -177,6 +177,13 @@ void CMainFrame::buildMenus() {
     addCommand(databases, ID_CLEAR_DATABASE);
     addCommand(databases, ID_MAKE_UPGRADING_TABLE);
     addCommand(databases, ID_INITIALISE_DATA_SOURCE);
+    addCommand(databases, ID_BACK_UP);
+    addCommand(databases, ID_RESTORE);
+    addCommand(databases, ID_WEEKLY_BACKUP);
+    databases->addSeparator();
+    addCommand(databases, ID_EXPORT_LOTS);
+    addCommand(databases, ID_EXPORT_EXPENSES);
+    addCommand(databases, ID_EXPORT_PERIOD);
     service->addSeparator();
     addCommand(service, ID_CHECK_FTP_SERVER, true);
 

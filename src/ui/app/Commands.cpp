@@ -78,6 +78,20 @@ const std::vector<CommandInfo>& commandTable() {
         {ID_APP_EXIT, core::kTextExit, nullptr, "Quit the application|Завершить работу программы|"},
         {ID_INITIALISE_DATA_SOURCE, 0, "Initialise data source|Подготовить источник данных|",
          "Create the tables in an empty data source|Создать таблицы в пустом источнике данных|"},
+        {ID_BACK_UP, 0, "Back up...|Резервная копия...|",
+         "Save the database and the settings into one file|Сохранить базу данных и настройки в один файл|"},
+        {ID_RESTORE, 0, "Restore...|Восстановить...|",
+         "Replace the database and the settings by a backup|Заменить базу данных и настройки резервной копией|"},
+        {ID_WEEKLY_BACKUP, 0, "Weekly backup...|Еженедельная копия...|",
+         "Back up the database into the data folder once a week|Раз в неделю сохранять копию базы в папку данных|"},
+        {ID_EXPORT_LOTS, 0, "Export lots (CSV)...|Экспорт партий (CSV)...|",
+         "Save every lot into a spreadsheet file|Сохранить все партии в файл электронной таблицы|"},
+        {ID_EXPORT_EXPENSES, 0, "Export expenses of the period (CSV)...|Экспорт расходов за период (CSV)...|",
+         "Save the expenses and incomes of the balance period into a spreadsheet file|"
+         "Сохранить расходы и доходы периода баланса в файл электронной таблицы|"},
+        {ID_EXPORT_PERIOD, 0, "Export business report (CSV)...|Экспорт бизнес-отчёта (CSV)...|",
+         "Save the business report's table into a spreadsheet file|"
+         "Сохранить таблицу бизнес-отчёта в файл электронной таблицы|"},
     };
     return table;
 }

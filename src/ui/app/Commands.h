@@ -51,6 +51,13 @@ enum CommandId {
     ID_HELP_CONTENT = 57670,
     ID_APP_EXIT = 57665,
     ID_INITIALISE_DATA_SOURCE = 32860,
+    // The Databases menu's backup and spreadsheet export entries.
+    ID_BACK_UP = 32870,
+    ID_RESTORE = 32871,
+    ID_WEEKLY_BACKUP = 32872,
+    ID_EXPORT_LOTS = 32873,
+    ID_EXPORT_EXPENSES = 32874,
+    ID_EXPORT_PERIOD = 32875,
 };
 
 // The class entries of the Catalogs menu: entry n (from 1) has the number

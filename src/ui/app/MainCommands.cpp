@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "publish/FtpUpload.h"
+#include "ui/app/BackupCommands.h"
 #include "ui/app/CFishesView.h"
 #include "ui/app/Commands.h"
 #include "ui/app/PanelLayout.h"
@@ -19,6 +20,7 @@ MainCommands::MainCommands(const ShellContext& shell, CFishesView& view)
     addSettingsCommands(map_, context_);
     addServiceCommands(map_, context_);
     addDataSourceCommands(map_, context_);
+    addBackupCommands(map_, context_);
     connect(&work_, &platform::BackgroundWork::busyChanged, this, &MainCommands::busyChanged);
     connect(&work_, &platform::BackgroundWork::busyChanged, &view, &CFishesView::setBusy);
     connect(&view, &CFishesView::buttonClicked, this, &MainCommands::run);

@@ -17,6 +17,13 @@
 #include "ui/farm/EditBinder.h"
 #include "farm/FieldText.h"
 #include "ui/farm/Whatdial.h"
+#include "ui/farm/JournalChart.h"
+#include "ui/common/FileChoice.h"
+#include "farm/CsvExport.h"
+#include "reports/TankJournalPage.h"
+#include "reports/WaterRanges.h"
+
+#include <QDir>
 
 using farm::parts::button;
 
@@ -24,22 +31,31 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
+std::string decimalMessage() {
+    return QObject::tr("Inadmissible value!\nPlease type a decimal number, such as 6.8 or 6,8!").toStdString();
+}
+
 }  // namespace
 
 Aquadialog::Aquadialog(QWidget* parent, db::CFishesDoc& doc, core::Settings& settings, platform::Prompter& prompter,
                        const std::string& title)
-    : QDialog(parent), settings_(settings), prompter_(prompter), tanks_(doc, settings), journal_(doc) {
+    : QDialog(parent), doc_(doc), settings_(settings), prompter_(prompter), tanks_(doc, settings), journal_(doc) {
     setWindowTitle(q(title));
     binder_ = new EditBinder(this, prompter);
     auto* tankSide = new QGroupBox(this);
     auto* journalSide = new QGroupBox(this);
+    auto* chartSide = new QGroupBox(tr("Chart"), this);
     buildTankSide(tankSide);
     buildJournalSide(journalSide);
+    chart_ = new JournalChart(chartSide);
+    chart_->setObjectName("chart");
+    (new QVBoxLayout(chartSide))->addWidget(chart_);
     auto* ok = button(this, "ok", "OK");
     auto* cancel = button(this, "cancel", "Cancel");
     auto* sides = new QHBoxLayout;
     sides->addWidget(tankSide);
     sides->addWidget(journalSide);
+    sides->addWidget(chartSide, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -121,9 +137,13 @@ void Aquadialog::buildJournalSide(QWidget* side) {
     phosphates_ = addField(side, "phosphates", core::kTextPhosfates, 10, grid);
     newEntry_ = button(side, "newEntry", "New...");
     deleteEntry_ = button(side, "deleteEntry", "Delete...");
+    exportJournal_ = button(side, "exportJournal", tr("Export CSV...").toStdString().c_str());
+    journalPage_ = button(side, "journalPage", tr("Journal page").toStdString().c_str());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(newEntry_);
     buttons->addWidget(deleteEntry_);
+    buttons->addWidget(exportJournal_);
+    buttons->addWidget(journalPage_);
     auto* layout = new QVBoxLayout(side);
     layout->addWidget(journalList_);
     layout->addLayout(grid);
@@ -134,9 +154,12 @@ void Aquadialog::buildJournalSide(QWidget* side) {
     });
     connect(newEntry_, &QPushButton::clicked, this, [this] { binder_->guarded([&] { newEntry(); }); });
     connect(deleteEntry_, &QPushButton::clicked, this, [this] { binder_->guarded([&] { deleteEntry(); }); });
+    connect(exportJournal_, &QPushButton::clicked, this, [this] { binder_->guarded([&] { exportJournal(); }); });
+    connect(journalPage_, &QPushButton::clicked, this, [this] { binder_->guarded([&] { journalPage(); }); });
     connect(waterChange_, &QCheckBox::clicked, this, [this](bool on) {
         binder_->guarded([&] {
             if (entrySelected()) journal_.change([&](db::CJournal& e) { e.m_Waterchange = on; });
+            refreshChart();
         });
     });
 }
@@ -200,11 +223,19 @@ void Aquadialog::bindJournalFields() {
     number(dGh_, farm::kSmallMax, &db::CJournal::m_dGh);
     number(dKh_, 255, &db::CJournal::m_dKh);
     number(salt_, 255, &db::CJournal::m_salt);
+    // The measured texts take a decimal number or nothing; anything else is
+    // refused, so the chart and the exports can read every value.
     auto text = [this, active](QLineEdit* edit, std::string db::CJournal::*column) {
-        binder_->bindText(edit, active, [this, column] { return journal_.entry().*column; },
-                          [this, column](const std::string& v) {
-                              journal_.change([&](db::CJournal& e) { e.*column = v; });
-                          });
+        edit->setMaxLength(255);
+        binder_->bind(edit, {active,
+                             [this, column](const std::string& v) {
+                                 if (!farm::isMeasuredText(v)) return false;
+                                 if (v != journal_.entry().*column)
+                                     journal_.change([&](db::CJournal& e) { e.*column = v; });
+                                 return true;
+                             },
+                             [](const std::string&) { return decimalMessage(); }, nullptr,
+                             [this, column] { return journal_.entry().*column; }});
     };
     text(pH_, &db::CJournal::m_pH);
     text(redox_, &db::CJournal::m_rH);
@@ -213,7 +244,10 @@ void Aquadialog::bindJournalFields() {
     text(nitrates_, &db::CJournal::m_NO3);
     text(phosphates_, &db::CJournal::m_PO);
     binder_->bindDate(date_, active, false, nullptr, [this] { return journal_.entry().m_Date; },
-                      [this](std::time_t d) { journal_.change([&](db::CJournal& e) { e.m_Date = d; }); });
+                      [this](std::time_t d) { fillJournal(journal_.changeDate(d)); });
+    // The chart follows a field once it is left.
+    for (QLineEdit* e : {date_, volume_, salt_, dGh_, dKh_, pH_, redox_, ammony_, nitrites_, nitrates_, phosphates_})
+        connect(e, &QLineEdit::editingFinished, this, [this] { binder_->guarded([&] { refreshChart(); }); });
     // Keep the shown line in step with the entry as fields change.
     for (QLineEdit* e : {date_, volume_, dGh_, dKh_, pH_}) {
         connect(e, &QLineEdit::textEdited, this, [this] {
@@ -262,6 +296,8 @@ void Aquadialog::showTank() {
     deleteTank_->setEnabled(true);
     sellTank_->setEnabled(true);
     newEntry_->setEnabled(true);
+    exportJournal_->setEnabled(true);
+    journalPage_->setEnabled(true);
 }
 
 void Aquadialog::resetTankFields() {
@@ -274,6 +310,8 @@ void Aquadialog::resetTankFields() {
     deleteTank_->setEnabled(false);
     sellTank_->setEnabled(false);
     newEntry_->setEnabled(false);
+    exportJournal_->setEnabled(false);
+    journalPage_->setEnabled(false);
     journal_.show(0);
     fillJournal(std::nullopt);
 }
@@ -315,6 +353,7 @@ void Aquadialog::fillJournal(std::optional<std::size_t> select) {
     journalList_->clear();
     for (const std::string& l : journal_.lines()) journalList_->addItem(q(l));
     filling_ = false;
+    refreshChart();
     if (select && *select < journal_.lines().size()) {
         filling_ = true;
         journalList_->setCurrentRow(static_cast<int>(*select));
@@ -364,6 +403,33 @@ void Aquadialog::deleteEntry() {
     if (!platform::confirmed(prompter_)) return;
     journal_.deleteSelected();
     fillJournal(std::nullopt);
+}
+
+void Aquadialog::refreshChart() {
+    const int tank = journal_.tank();
+    if (tank == 0) {
+        chart_->draw({});
+        return;
+    }
+    chart_->draw(reports::journalChartData(farm::readJournal(*doc_.db, tank), reports::tankWaterRanges(doc_, tank)));
+}
+
+void Aquadialog::exportJournal() {
+    if (!tankSelected()) return;
+    const std::string name = "journal" + std::to_string(tanks_.tank().m_Cod) + ".csv";
+    ui::FileRequest request{ui::FileMode::Save, tr("Export the journal"), QDir::home().filePath(q(name)),
+                            tr("Spreadsheet files (*.csv)")};
+    auto file = ui::chooseFile(this, request);
+    if (!file) return;
+    // A file that cannot be written is reported by the guard, as a database error is.
+    farm::exportJournal(*doc_.db, tanks_.tank().m_Cod, *file);
+}
+
+void Aquadialog::journalPage() {
+    if (!tankSelected()) return;
+    reports::ReportContext context = reports::reportContext(doc_, settings_, prompter_);
+    reports::TankJournalPage page(context, tanks_.tank().m_Cod);
+    reports::writeAndShow(page, context.env);
 }
 
 void Aquadialog::accept() {

@@ -1,6 +1,6 @@
 // The "My tanks" dialog: the tanks in service with their dimensions, name,
 // price and purchase date, new, delete and sell, and the water journal of
-// the selected tank. Also the tank chooser: OK makes the selected tank the
+// the selected tank with its chart, its spreadsheet export and its page. Also the tank chooser: OK makes the selected tank the
 // last used one.
 #pragma once
 
@@ -16,6 +16,7 @@
 #include "platform/Prompter.h"
 
 class EditBinder;
+class JournalChart;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -55,9 +56,14 @@ private:
     void newEntry();
     void deleteEntry();
 
+    void refreshChart();
+    void exportJournal();
+    void journalPage();
+
     bool tankSelected() const;
     bool entrySelected() const;
 
+    db::CFishesDoc& doc_;
     core::Settings& settings_;
     platform::Prompter& prompter_;
     farm::TankBook tanks_;
@@ -74,5 +80,6 @@ private:
     QListWidget* journalList_;
     QLineEdit *date_, *volume_, *salt_, *dGh_, *dKh_, *pH_, *redox_, *ammony_, *nitrites_, *nitrates_, *phosphates_;
     QCheckBox* waterChange_;
-    QPushButton *newEntry_, *deleteEntry_;
+    QPushButton *newEntry_, *deleteEntry_, *exportJournal_, *journalPage_;
+    JournalChart* chart_;
 };
