@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Aquadialog</name>
+    <message>
+        <source>Chart</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
+    </message>
+    <message>
+        <source>Journal page</source>
+        <translation>Страница журнала</translation>
+    </message>
+    <message>
+        <source>Export the journal</source>
+        <translation>Экспорт журнала</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Файлы электронных таблиц (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>Archivedial</name>
     <message>
         <source>Month</source>
@@ -34,6 +57,79 @@
     <message>
         <source>Archive by period:</source>
         <translation>Архив за период:</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Only the embedded database file can be backed up.</source>
+        <translation>Резервную копию можно сделать только для встроенного файла базы данных.</translation>
+    </message>
+    <message>
+        <source>The database is being written; try the backup again afterwards.</source>
+        <translation>База данных сейчас записывается; повторите резервное копирование позже.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written:
+%2</source>
+        <translation>Не удалось записать резервную копию %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Файл пуст.</translation>
+    </message>
+    <message>
+        <source>The file is not a database backup of this program.</source>
+        <translation>Файл не является резервной копией базы данных этой программы.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1</source>
+        <translation>Файл повреждён: %1</translation>
+    </message>
+    <message>
+        <source>The file does not hold the fifteen tables of this program.</source>
+        <translation>В файле нет пятнадцати таблиц этой программы.</translation>
+    </message>
+    <message>
+        <source>The table &quot;%1&quot; of the file has columns this program does not know.</source>
+        <translation>В таблице &quot;%1&quot; файла есть столбцы, неизвестные этой программе.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a database: %1</source>
+        <translation>Файл не читается как база данных: %1</translation>
+    </message>
+    <message>
+        <source>Restore works on the embedded database file only; it is not available for the data source %1.</source>
+        <translation>Восстановление работает только со встроенным файлом базы данных; для источника данных %1 оно недоступно.</translation>
+    </message>
+    <message>
+        <source>The database is being written; try again afterwards.</source>
+        <translation>База данных сейчас записывается; повторите позже.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Не удалось прочитать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The current database could not be kept aside: %1</source>
+        <translation>Не удалось сохранить текущую базу данных в стороне: %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be put in place: %1
+The database is as it was.</source>
+        <translation>Не удалось поставить резервную копию на место: %1
+База данных осталась прежней.</translation>
+    </message>
+    <message>
+        <source>The database was restored from %1.
+The replaced database was kept as %2.</source>
+        <translation>База данных восстановлена из %1.
+Заменённая база сохранена как %2.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +807,29 @@ Please set date in DD.MM.YYYY format!</source>
     </message>
 </context>
 <context>
+    <name>JournalChart</name>
+    <message>
+        <source>No journal entries to draw.</source>
+        <translation>В журнале нет записей для графика.</translation>
+    </message>
+    <message>
+        <source>%1 safe</source>
+        <translation>%1: безопасно</translation>
+    </message>
+    <message>
+        <source>Water change</source>
+        <translation>Подмена воды</translation>
+    </message>
+    <message>
+        <source>Temperature for the species: %1 - %2 °C</source>
+        <translation>Температура для видов: %1 - %2 °C</translation>
+    </message>
+    <message>
+        <source>The species&apos; cards give ranges that do not meet.</source>
+        <translation>Карточки видов дают непересекающиеся диапазоны.</translation>
+    </message>
+</context>
+<context>
     <name>Myfish</name>
     <message>
         <source>Inadmissible value!
@@ -1033,6 +1152,75 @@ There should be even one %1!</source>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Reed Mere backups (*%1)</source>
+        <translation>Резервные копии Reed Mere (*%1)</translation>
+    </message>
+    <message>
+        <source>Backup and restore work on the embedded database file only.
+They are not available for the data source %1: use the tools of its database engine.</source>
+        <translation>Резервное копирование и восстановление работают только со встроенным файлом базы данных.
+Для источника данных %1 они недоступны: пользуйтесь средствами его СУБД.</translation>
+    </message>
+    <message>
+        <source>Back up</source>
+        <translation>Резервная копия</translation>
+    </message>
+    <message>
+        <source>The database and the settings were saved in %1</source>
+        <translation>База данных и настройки сохранены в %1</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановление</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>включено</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выключено</translation>
+    </message>
+    <message>
+        <source>Weekly backups into the data folder are %1 (the last %2 are kept).
+Back up the database once a week?</source>
+        <translation>Еженедельное копирование в папку данных %1 (хранятся последние %2).
+Копировать базу данных раз в неделю?</translation>
+    </message>
+    <message>
+        <source>The weekly backup could not be written: %1</source>
+        <translation>Не удалось записать еженедельную копию: %1</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Файлы электронных таблиц (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 rows written to %2</source>
+        <translation>%1 строк записано в %2</translation>
+    </message>
+    <message>
+        <source>Export lots</source>
+        <translation>Экспорт партий</translation>
+    </message>
+    <message>
+        <source>Export expenses of the period</source>
+        <translation>Экспорт расходов за период</translation>
+    </message>
+    <message>
+        <source>Export business report</source>
+        <translation>Экспорт бизнес-отчёта</translation>
+    </message>
+    <message>
+        <source>Inadmissible value!
+Please type a decimal number, such as 6.8 or 6,8!</source>
+        <translation>Недопустимое значение!
+Введите десятичное число, например 6.8 или 6,8!</translation>
     </message>
 </context>
 <context>

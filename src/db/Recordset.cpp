@@ -62,7 +62,10 @@ bool isNamePart(char ch) {
 // The whole numbers of a condition as parameters, so that requeries that
 // differ only in their codes share one prepared statement. Quoted texts and
 // names, digits inside names and decimals stay as they are.
-std::string withNumbersAsParameters(const std::string& condition, std::vector<Value>& params) {
+std::string withNumbersAsParameters(const std::string& condition, std::vector<Value>& params, Engine engine) {
+    // PostgreSQL types an untyped parameter from its neighbours and refuses
+    // "?+?"; the cast keeps the plain integer meaning on every engine.
+    const char* mark = engine == Engine::PostgreSQL ? "CAST(? AS BIGINT)" : "?";
     std::string out;
     out.reserve(condition.size());
     char quote = 0;
@@ -85,7 +88,7 @@ std::string withNumbersAsParameters(const std::string& condition, std::vector<Va
             while (end < condition.size() && condition[end] >= '0' && condition[end] <= '9') ++end;
             if (end - i <= 18 && (end == condition.size() || !isNamePart(condition[end]))) {
                 params.push_back(static_cast<std::int64_t>(std::stoll(condition.substr(i, end - i))));
-                out += '?';
+                out += mark;
             } else {
                 out.append(condition, i, end - i);
             }
@@ -223,7 +226,7 @@ std::string Recordset::selectWith(std::vector<Value>* params) const {
     if (!filter_.empty()) {
         const std::string condition = toEngineSql(filter_, c_.engine());
         std::vector<Value> numbers;
-        const std::string withParameters = params ? withNumbersAsParameters(condition, numbers) : condition;
+        const std::string withParameters = params ? withNumbersAsParameters(condition, numbers, c_.engine()) : condition;
         // Beyond what every engine takes in one statement the numbers stay written out.
         constexpr std::size_t kMostParameters = 999;
         if (params && numbers.size() <= kMostParameters) {

@@ -15,7 +15,7 @@ using db::Value;
 
 struct NumbersWorld : testenv::DocWorld {
     NumbersWorld() {
-        exec("CREATE TABLE \"Numbers\" (\"N\" INTEGER PRIMARY KEY, \"Name\" VARCHAR(255), \"Note\" TEXT)");
+        conn().execute("CREATE TABLE \"Numbers\" (\"N\" INTEGER PRIMARY KEY, \"Name\" VARCHAR(255), \"Note\" TEXT)");
         db::Transaction t(conn());
         for (int i = 1; i <= 600; ++i)
             conn().execute("INSERT INTO \"Numbers\" (\"N\",\"Name\",\"Note\") VALUES (?,?,?)",
@@ -150,7 +150,7 @@ TEST(StatementReuse, FilterNumbersInsideTextsNamesAndDecimals) {
     }
     // The statement as shown keeps its numbers.
     taxa.setFilter("Cod=14");
-    EXPECT_NE(taxa.selectStatement().find("Cod=14"), std::string::npos);
+    EXPECT_NE(taxa.selectStatement().find("\"Cod\"=14"), std::string::npos);
 }
 
 }  // namespace
