@@ -132,6 +132,7 @@ std::string toEngineSql(const std::string& sql, Engine engine) {
     std::string out;
     out.reserve(sql.size() + 32);
     std::string lastName;  // the column a following YES compares with
+    std::string lastWord;  // "INTO T (" names a table, not a function
     std::size_t i = 0;
     while (i < sql.size()) {
         char c = sql[i];
@@ -167,12 +168,13 @@ std::string toEngineSql(const std::string& sql, Engine engine) {
             const std::string known = std::isdigit(static_cast<unsigned char>(c)) ? "" : schemaName(word);
             if (word == "YES") {
                 out += truthLiteral(lastName);
-            } else if (!known.empty() && !callsFunction(sql, end)) {
+            } else if (!known.empty() && (!callsFunction(sql, end) || lowered(lastWord) == "into")) {
                 out += "\"" + known + "\"";
                 lastName = known;
             } else {
                 out += word;
             }
+            lastWord = word;
             i = end;
             continue;
         }

@@ -237,6 +237,9 @@ std::string Recordset::selectWith(std::vector<Value>* params) const {
         }
     }
     if (!sort_.empty()) sql += " ORDER BY " + toEngineSql(sort_, c_.engine());
+    // SQLite gives unsorted rows in the order they were added; PostgreSQL
+    // moves an updated row to the end, so it is asked for that order.
+    else if (keyedByCod_ && c_.engine() == Engine::PostgreSQL) sql += " ORDER BY \"Cod\"";
     return sql;
 }
 

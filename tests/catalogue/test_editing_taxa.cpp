@@ -41,7 +41,9 @@ TEST(AddTaxon, NewSpeciesUnderTheGenusWithAuthorCommonNameAndParentPage) {
     EXPECT_EQ(row.path[static_cast<std::size_t>(row.selected)].latName, "gracilis");
     EXPECT_EQ(row.selected, 1);  // axelrodi, gracilis, innesi, simulans
     EXPECT_EQ(w.count("Common", "Of_fish=" + str(m.current().cod) + " AND Language=1 AND Name='Светлячок'"), "1");
-    EXPECT_EQ(w.count("Reedmere", "Author LIKE '%?????%'"), "0");
+    const std::string marks = "'" + std::string(5, '?') + "'";  // a lost Cyrillic text
+    const std::string findsQuestionMarks = (testenv::usingPostgres() ? "strpos(Author COLLATE \"C\"," : "instr(Author,") + marks + ")>0";
+    EXPECT_EQ(w.count("Reedmere", findsQuestionMarks), "0");
     std::string page = readFile(w.page(w.tetras.paracheirodon));
     EXPECT_NE(page, "stale");
     EXPECT_NE(page.find("gracilis"), std::string::npos);

@@ -124,7 +124,7 @@ TEST(CatalogueFailures, SynonymEditAndRemoveAreWholeOrNothing) {
 
 TEST(CatalogueFailures, AHighTaxonWhoseCommonNameFailsIsNeitherAddedNorRenamed) {
     testenv::DocWorld w;
-    w.exec("CREATE TRIGGER injected BEFORE INSERT ON Common BEGIN SELECT RAISE(ABORT,'injected failure'); END");
+    w.exec("CREATE TRIGGER injected BEFORE INSERT ON \"Common\" BEGIN SELECT RAISE(ABORT,'injected failure'); END");
     platform::ScriptedPrompter p;
     p.typeNext("Gastropoda");
     p.typeNext("Snails");
@@ -132,7 +132,7 @@ TEST(CatalogueFailures, AHighTaxonWhoseCommonNameFailsIsNeitherAddedNorRenamed) 
     expectInjected([&] { createHighTaxon(w.doc, p, 3, kClassLevel, 0); });
     EXPECT_EQ(w.scalar("SELECT COUNT(*) FROM Reedmere"), before);
 
-    w.exec("CREATE TRIGGER injected2 BEFORE UPDATE ON Common BEGIN SELECT RAISE(ABORT,'injected failure'); END");
+    w.exec("CREATE TRIGGER injected2 BEFORE UPDATE ON \"Common\" BEGIN SELECT RAISE(ABORT,'injected failure'); END");
     p.typeNext("Pisces renamed");
     p.typeNext("Fishes of all kinds");
     expectInjected([&] { editHighTaxon(w.doc, p, 14, 0); });
