@@ -23,6 +23,38 @@
         <source>Spreadsheet files (*.csv)</source>
         <translation>Файлы электронных таблиц (*.csv)</translation>
     </message>
+    <message>
+        <source>My tanks</source>
+        <translation>Мои аквариумы</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Новый...</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Удалить...</translation>
+    </message>
+    <message>
+        <source>Sell...</source>
+        <translation>Продать...</translation>
+    </message>
+    <message>
+        <source>Water change</source>
+        <translation>Подмена воды</translation>
+    </message>
+    <message>
+        <source>liters</source>
+        <translation>л.</translation>
+    </message>
 </context>
 <context>
     <name>Archivedial</name>
@@ -827,6 +859,30 @@ Please set date in DD.MM.YYYY format!</source>
     <message>
         <source>The species&apos; cards give ranges that do not meet.</source>
         <translation>Карточки видов дают непересекающиеся диапазоны.</translation>
+    </message>
+    <message>
+        <source>Saltiness</source>
+        <translation>Солёность</translation>
+    </message>
+    <message>
+        <source>Redox</source>
+        <translation>Redox</translation>
+    </message>
+    <message>
+        <source>Ammonia</source>
+        <translation>Аммоний</translation>
+    </message>
+    <message>
+        <source>Nitrites</source>
+        <translation>Нитриты</translation>
+    </message>
+    <message>
+        <source>Nitrates</source>
+        <translation>Нитраты</translation>
+    </message>
+    <message>
+        <source>Phosphates</source>
+        <translation>Фосфаты</translation>
     </message>
 </context>
 <context>

@@ -16,8 +16,8 @@ std::string tankLine(int litres, const std::string& other, const std::string& em
     return volume + " (" + other + ")";
 }
 
-std::string tankTotalLine(const std::string& inAll, long litres) {
-    return inAll + " " + std::to_string(litres) + " liters";
+std::string tankTotalLine(const std::string& inAll, long litres, const std::string& unit) {
+    return inAll + " " + std::to_string(litres) + " " + unit;
 }
 
 long long litresOf(long long length, long long height, long long width) {

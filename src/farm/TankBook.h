@@ -18,7 +18,7 @@ inline constexpr const char* kTanksInService = "Cod<>2 AND Date_out=#01/01/1980#
 // "%lu liters (Other)", or the empty-tank name for a volume below 1 litre.
 std::string tankLine(int litres, const std::string& other, const std::string& emptyTankName);
 // "In all" and the litres: "%s %lu liters".
-std::string tankTotalLine(const std::string& inAll, long litres);
+std::string tankTotalLine(const std::string& inAll, long litres, const std::string& unit = "liters");
 // Millimetres cubed to whole litres.
 long long litresOf(long long length, long long height, long long width);
 

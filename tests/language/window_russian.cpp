@@ -33,6 +33,7 @@
 #include "ui/farm/CSentdial.h"
 #include "ui/farm/Fishins.h"
 #include "ui/farm/Genealdial.h"
+#include "ui/farm/Aquadialog.h"
 #include "ui/farm/Incubdial.h"
 #include "ui/farm/Myfish.h"
 #include "ui/farm/Plandial.h"
@@ -88,11 +89,14 @@ private slots:
         const int father = w.lot({w.species, tank, 0, 2, 0, "red"});
         const int mother = w.lot({w.species, tank, 0, 0, 3, "red"});
         w.spawning(father, mother);
-        const QSet<QString> allowed = latinNames(w) + QSet<QString>{"red", "show"};
+        const QSet<QString> allowed = latinNames(w) + QSet<QString>{"red", "show", "CSV", "Redox"};  // Redox: the term as the Russian string table has it
 
         Myfish lots(nullptr, w.doc, settings, prompter, chooser);
         expectRussian(&lots, allowed);
         QVERIFY(comboTexts(farmtest::child<QComboBox>(&lots, "fishesIn")).contains(QStringLiteral("Все с архивом")));
+        Aquadialog tanks(nullptr, w.doc, settings, prompter);
+        expectRussian(&tanks, allowed);
+        QCOMPARE(tanks.windowTitle(), QStringLiteral("Мои аквариумы"));
         Incubdial::DialogChoosers choosers(w.doc, settings, prompter, chooser);
         Incubdial incubator(nullptr, w.doc, settings, prompter, choosers);
         expectRussian(&incubator, allowed);

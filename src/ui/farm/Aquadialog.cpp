@@ -35,12 +35,15 @@ std::string decimalMessage() {
     return QObject::tr("Inadmissible value!\nPlease type a decimal number, such as 6.8 or 6,8!").toStdString();
 }
 
+// The title callers give by default, listed for the translation.
+[[maybe_unused]] const char* const kDefaultTitle = QT_TRANSLATE_NOOP("Aquadialog", "My tanks");
+
 }  // namespace
 
 Aquadialog::Aquadialog(QWidget* parent, db::CFishesDoc& doc, core::Settings& settings, platform::Prompter& prompter,
                        const std::string& title)
     : QDialog(parent), doc_(doc), settings_(settings), prompter_(prompter), tanks_(doc, settings), journal_(doc) {
-    setWindowTitle(q(title));
+    setWindowTitle(tr(title.c_str()));
     binder_ = new EditBinder(this, prompter);
     auto* tankSide = new QGroupBox(this);
     auto* journalSide = new QGroupBox(this);
@@ -50,8 +53,8 @@ Aquadialog::Aquadialog(QWidget* parent, db::CFishesDoc& doc, core::Settings& set
     chart_ = new JournalChart(chartSide);
     chart_->setObjectName("chart");
     (new QVBoxLayout(chartSide))->addWidget(chart_);
-    auto* ok = button(this, "ok", "OK");
-    auto* cancel = button(this, "cancel", "Cancel");
+    auto* ok = button(this, "ok", tr("OK"));
+    auto* cancel = button(this, "cancel", tr("Cancel"));
     auto* sides = new QHBoxLayout;
     sides->addWidget(tankSide);
     sides->addWidget(journalSide);
@@ -95,9 +98,9 @@ void Aquadialog::buildTankSide(QWidget* side) {
     dollar_ = button(side, "priceDollar", "$");
     dollar_->setFixedWidth(28);
     grid->addWidget(dollar_, 5, 2);
-    newTank_ = button(side, "newTank", "New...");
-    deleteTank_ = button(side, "deleteTank", "Delete...");
-    sellTank_ = button(side, "sellTank", "Sell...");
+    newTank_ = button(side, "newTank", tr("New..."));
+    deleteTank_ = button(side, "deleteTank", tr("Delete..."));
+    sellTank_ = button(side, "sellTank", tr("Sell..."));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(newTank_);
     buttons->addWidget(deleteTank_);
@@ -123,7 +126,7 @@ void Aquadialog::buildJournalSide(QWidget* side) {
     auto* grid = new QGridLayout;
     date_ = addField(side, "entryDate", core::kTextJournalDate, 0, grid);
     volume_ = addField(side, "volume", core::kTextVolumeWaterChange, 1, grid);
-    waterChange_ = new QCheckBox("Water change", side);
+    waterChange_ = new QCheckBox(tr("Water change"), side);
     waterChange_->setObjectName("waterChange");
     grid->addWidget(waterChange_, 1, 2);
     salt_ = addField(side, "salt", core::kTextSaltiness, 2, grid);
@@ -135,8 +138,8 @@ void Aquadialog::buildJournalSide(QWidget* side) {
     nitrites_ = addField(side, "nitrites", core::kTextNitrites, 8, grid);
     nitrates_ = addField(side, "nitrates", core::kTextNitrates, 9, grid);
     phosphates_ = addField(side, "phosphates", core::kTextPhosfates, 10, grid);
-    newEntry_ = button(side, "newEntry", "New...");
-    deleteEntry_ = button(side, "deleteEntry", "Delete...");
+    newEntry_ = button(side, "newEntry", tr("New..."));
+    deleteEntry_ = button(side, "deleteEntry", tr("Delete..."));
     exportJournal_ = button(side, "exportJournal", tr("Export CSV...").toStdString().c_str());
     journalPage_ = button(side, "journalPage", tr("Journal page").toStdString().c_str());
     auto* buttons = new QHBoxLayout;
@@ -263,7 +266,7 @@ void Aquadialog::fillTanks(std::optional<int> select) {
     tanks_.show();
     tankList_->clear();
     for (const farm::TankLine& l : tanks_.lines()) tankList_->addItem(q(l.text));
-    total_->setText(q(farm::tankTotalLine(core::interfaceText(core::kTextInAll, settings_.Default_language), tanks_.total())));
+    total_->setText(q(farm::tankTotalLine(core::interfaceText(core::kTextInAll, settings_.Default_language), tanks_.total(), tr("liters").toStdString())));
     filling_ = false;
     auto line = select ? tanks_.lineOf(*select) : std::nullopt;
     if (line) {

@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGridLayout>
@@ -24,13 +25,24 @@ bool checkedAtFirst(reports::Parameter p) {
 
 qreal msOf(std::time_t t) { return static_cast<qreal>(t) * 1000.0; }
 
+// The parameters' names as the interface shows them (listed for the translation).
+[[maybe_unused]] const char* const kShownNames[] = {
+    QT_TRANSLATE_NOOP("JournalChart", "Saltiness"), QT_TRANSLATE_NOOP("JournalChart", "Redox"),
+    QT_TRANSLATE_NOOP("JournalChart", "Ammonia"),   QT_TRANSLATE_NOOP("JournalChart", "Nitrites"),
+    QT_TRANSLATE_NOOP("JournalChart", "Nitrates"),  QT_TRANSLATE_NOOP("JournalChart", "Phosphates"),
+};
+
+QString shownName(reports::Parameter p) {
+    return QCoreApplication::translate("JournalChart", reports::parameterName(p).c_str());
+}
+
 }  // namespace
 
 JournalChart::JournalChart(QWidget* parent) : QWidget(parent) {
     auto* boxes = new QGridLayout;
     for (int i = 0; i < reports::kParameterCount; ++i) {
         const reports::Parameter p = reports::kParameters[i];
-        auto* box = new QCheckBox(QString::fromStdString(reports::parameterName(p)), this);
+        auto* box = new QCheckBox(shownName(p), this);
         box->setObjectName(QStringLiteral("chart_") + QString::fromStdString(reports::parameterName(p)));
         box->setChecked(checkedAtFirst(p));
         connect(box, &QCheckBox::toggled, this, [this] { redraw(); });
