@@ -1,5 +1,7 @@
 // The document on a 50,000-taxon catalogue: creation (every table read
-// whole) and one catalogue step (the children of a taxon).
+// whole) and one catalogue step (the children of a taxon), on SQLite, or
+// on PostgreSQL when REEDMERE_TEST_PG names a running private cluster
+// (scripts/pg-cluster start DIR).
 #include <benchmark/benchmark.h>
 
 #include "BenchCatalogue.h"
@@ -11,10 +13,12 @@ struct World {
     testenv::TempWorld world;
     bench::GeneratedCatalogue cat;
     World() {
-        db::createEmbeddedDatabase(world.databaseFile(), false);
+        if (testenv::usingPostgres()) world.definePostgresDataSource(false);
+        else db::createEmbeddedDatabase(world.databaseFile(), false);
         db::Connection c;
-        c.open(db::chooseDataSource().connectionString);
+        db::connect(c, db::chooseDataSource());
         cat = bench::generateCatalogue(c, 50000);
+        if (c.engine() == db::Engine::PostgreSQL) c.execute("ANALYZE");
     }
 };
 
@@ -24,7 +28,7 @@ World& world() {
 }
 
 void BM_CreateDocument(benchmark::State& state) {
-    World& w = world();
+    world();
     for (auto _ : state) {
         db::CFishesDoc doc;
         doc.create(db::chooseDataSource(), nullptr);
