@@ -22,6 +22,9 @@
 #include <string>
 #include <vector>
 
+#include <sql.h>
+#include <sqlext.h>
+#include <sqlite3.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -128,6 +131,24 @@ bool startInChild(double& ms, long& peakKb) {
     return std::sscanf(text.c_str(), "%lf %ld", &ms, &peakKb) == 2;
 }
 
+std::size_t sqliteAlone(const fs::path& file, const std::string& sql);
+
+// Every SELECT a start sends (the second objects read nothing), stepped by
+// SQLite alone: the engine's share of the start.
+void measureStartFloor() {
+    db::CFishesDoc doc;
+    doc.create(db::chooseDataSource(), nullptr);
+    const std::vector<const db::Recordset*> read = {
+        doc.taxa.get(),   doc.commonNames.get(),  doc.lots.get(),         doc.tanks.get(),      doc.spawnings.get(),
+        doc.ranks.get(),  doc.habitats.get(),     doc.expenses.get(),     doc.expenseKinds.get(), doc.animalCards.get(),
+        doc.plantCards.get(), doc.prices.get(), doc.descriptions.get(), doc.journal.get(),    doc.links.get()};
+    const fs::path file = db::chooseDataSource().file;
+    const double ms = medianMs([&] {
+        for (const db::Recordset* r : read) sqliteAlone(file, r->selectStatement());
+    });
+    printLimit("  its SELECTs, SQLite alone", ms, "ms", 1000);
+}
+
 void measureStart(const char* label) {
     std::vector<double> times;
     long peak = 0;
@@ -143,12 +164,91 @@ void measureStart(const char* label) {
     }
     printLimit((std::string("start to document ready, ") + label).c_str(), median(times), "ms", 1000);
     printLimit((std::string("peak memory, ") + label).c_str(), static_cast<double>(peak) / 1024.0, "MB", 200);
+    measureStartFloor();
 }
 
 // A copy of the generated database where the variable names a file, to
 // profile one start alone: --open-document with XDG_DATA_HOME pointing at it.
 void keepCopy(const char* variable, const fs::path& database) {
     if (const char* to = std::getenv(variable)) fs::copy_file(database, to, fs::copy_options::overwrite_existing);
+}
+
+// The floor under the lot list: its SELECT stepped by SQLite alone (every
+// cell read), then fetched through the ODBC driver alone (every column bound
+// as text, 256 rows a fetch, as the driver converts anyway), against the
+// limit the list has.
+std::size_t sqliteAlone(const fs::path& file, const std::string& sql) {
+    sqlite3* handle = nullptr;
+    std::size_t rows = 0, bytes = 0;
+    if (sqlite3_open_v2(file.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(handle, sql.c_str(), -1, &st, nullptr) == SQLITE_OK) {
+            const int columns = sqlite3_column_count(st);
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                ++rows;
+                for (int i = 0; i < columns; ++i)
+                    if (sqlite3_column_type(st, i) == SQLITE_TEXT) bytes += static_cast<std::size_t>(sqlite3_column_bytes(st, i));
+                    else bytes += static_cast<std::size_t>(sqlite3_column_int64(st, i) & 1);
+            }
+        }
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(handle);
+    return rows + (bytes == SIZE_MAX ? 1 : 0);
+}
+
+std::size_t odbcAlone(const std::string& connectionString, const std::string& sql) {
+    constexpr SQLULEN kBlock = 256;
+    constexpr SQLLEN kWidth = 256;
+    SQLHENV env = nullptr;
+    SQLHDBC dbc = nullptr;
+    SQLHSTMT st = nullptr;
+    std::size_t rows = 0;
+    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
+    std::string cs = connectionString;
+    if (SQL_SUCCEEDED(SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(cs.data()), SQL_NTS, nullptr, 0,
+                                       nullptr, SQL_DRIVER_NOPROMPT))) {
+        SQLAllocHandle(SQL_HANDLE_STMT, dbc, &st);
+        std::string text = sql;
+        if (SQL_SUCCEEDED(SQLExecDirect(st, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS))) {
+            SQLSMALLINT columns = 0;
+            SQLNumResultCols(st, &columns);
+            std::vector<std::vector<char>> cells(static_cast<std::size_t>(columns),
+                                                 std::vector<char>(kBlock * kWidth));
+            std::vector<std::vector<SQLLEN>> lengths(static_cast<std::size_t>(columns), std::vector<SQLLEN>(kBlock));
+            SQLULEN fetched = 0;
+            SQLSetStmtAttr(st, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kBlock), 0);
+            SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0);
+            for (SQLSMALLINT i = 0; i < columns; ++i)
+                SQLBindCol(st, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR, cells[static_cast<std::size_t>(i)].data(),
+                           kWidth, lengths[static_cast<std::size_t>(i)].data());
+            while (SQL_SUCCEEDED(SQLFetch(st))) rows += fetched;
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        SQLDisconnect(dbc);
+    }
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return rows;
+}
+
+void measureFloors(db::My_Fish& lots, const std::string& filter) {
+    lots.setFilter(filter);
+    lots.setSort("Date_first_eat, Cod");
+    const std::string sql = lots.selectStatement();
+    const db::DataSourceChoice source = db::chooseDataSource();
+    std::size_t rows = 0;
+    double ms = medianMs([&] { rows = sqliteAlone(source.file, sql); });
+    printLimit(("  its SELECT, SQLite alone (" + std::to_string(rows) + " rows)").c_str(), ms, "ms", 100);
+    ms = medianMs([&] { rows = odbcAlone(source.connectionString, sql); });
+    printLimit(("  its SELECT, the ODBC driver alone (" + std::to_string(rows) + ")").c_str(), ms, "ms", 100);
+    ms = medianMs([&] {
+        lots.requery();
+        rows = lots.rowCount();
+    });
+    printLimit(("  its record object's requery (" + std::to_string(rows) + ")").c_str(), ms, "ms", 100);
 }
 
 fs::path freshWorkDir(const fs::path& root, const std::string& name) {
@@ -255,6 +355,7 @@ void largeFarm() {
             lines = book.lines().size();
         });
         printLimit(("lot dialog \"All\" (" + std::to_string(lines) + " lines)").c_str(), ms, "ms", 100);
+        measureFloors(*doc.lots, all);
     }
     {
         farm::Balance balance(doc, settings);
