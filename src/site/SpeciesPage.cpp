@@ -82,13 +82,20 @@ struct LinkRow {
     std::string http, email, ftp, name;
 };
 
-std::vector<LinkRow> linksOf(db::CFishesDoc& doc, std::int32_t cod, int type) {
+struct TaxonLinks {
+    std::vector<LinkRow> links;    // Type 0
+    std::vector<LinkRow> persons;  // Type 1, the persons responsible
+};
+
+// Both kinds in one query; each keeps the record object's order.
+TaxonLinks linksOf(db::CFishesDoc& doc, std::int32_t cod) {
     db::Links& l = *doc.links;
-    l.setFilter("Of_fish=" + std::to_string(cod) + " AND Type=" + std::to_string(type));
+    l.setFilter("Of_fish=" + std::to_string(cod) + " AND Type IN (0, 1)");
     l.requery();
-    std::vector<LinkRow> rows;
-    for (; !l.isEOF(); l.moveNext()) rows.push_back({l.m_HTTP, l.m_E_mail, l.m_FTP, l.m_Name});
-    return rows;
+    TaxonLinks found;
+    for (; !l.isEOF(); l.moveNext())
+        (l.m_Type == 0 ? found.links : found.persons).push_back({l.m_HTTP, l.m_E_mail, l.m_FTP, l.m_Name});
+    return found;
 }
 
 std::string linkEntry(const LinkRow& l) {
@@ -471,8 +478,9 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const Place& p
     const std::string own = "<font color=\"#008000\"><b><a href=\"" + env_.wwwServer +
                             "\">Ivo Marsk</a></b></font>\n(<font color=\"#008000\"><b><a href=\"mailto:" +
                             env_.eMail + "\">e-mail</a></b></font>)\n";
+    const TaxonLinks links = linksOf(doc_, taxon.cod);
     s += rowHead("Links:") + own;
-    for (const LinkRow& l : linksOf(doc_, taxon.cod, 0)) s += "<br>\n" + linkEntry(l);
+    for (const LinkRow& l : links.links) s += "<br>\n" + linkEntry(l);
     s += "</tr>\n</table>\n";
 
     std::string survey =
@@ -483,7 +491,7 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const Place& p
 
     s += "<hr>\n<font color=\"#C0C0C0\" size=\"4\"><b>Responsible for the information is the member of Project "
          "support Committee:</b></font><br>\n";
-    std::vector<LinkRow> persons = linksOf(doc_, taxon.cod, 1);
+    const std::vector<LinkRow>& persons = links.persons;
     if (persons.empty()) s += own;
     for (std::size_t i = 0; i < persons.size(); ++i) {
         if (i) s += "<br>\n";

@@ -94,6 +94,7 @@ const Query kProgramTexts[] = {
     {"Fishes", "Of_fish=14", ""},
     {"Plants", "Of_cod=12127", ""},
     {"Links", "Of_fish=14 AND Type=1", ""},
+    {"Links", "Of_fish=14 AND Type IN (0, 1)", "Name"},
     {"Links", "Row_id=1", ""},
     {"Description", "Of_fish=14 AND Language=0", ""},
     {"Price", "Of_cod=14", ""},
