@@ -254,6 +254,17 @@ bool SpeciesPages::write(std::int32_t cod, const std::string& levelLabel, TaxonP
                      [&](PageOut& out) { out.write(bodyOf(taxon, group, place)); });
 }
 
+const std::optional<std::string>& SpeciesPages::habitatName(std::uint32_t code) {
+    auto it = habitatNames_.find(code);
+    if (it != habitatNames_.end()) return it->second;
+    db::Habitat& h = *doc_.habitats;
+    h.setFilter("Cod=" + std::to_string(code));
+    h.requery();
+    std::optional<std::string> name;
+    if (!h.isEOF()) name = h.m_Name;
+    return habitatNames_.emplace(code, std::move(name)).first->second;
+}
+
 std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const Place& place) {
     PictureIndex& pictures = picturesOf(place.imagesDir);
     const bool mainRun = place.style == TaxonPageStyle::MainPageRun;
@@ -430,18 +441,9 @@ std::string SpeciesPages::bodyOf(const Taxon& taxon, Group group, const Place& p
                 const std::string token = card.habitat.substr(start, comma - start);
                 start = comma + 1;
                 std::optional<std::uint32_t> code = habitatCode(token);
-                std::string name;
-                bool exists = false;
-                if (code) {
-                    db::Habitat& h = *doc_.habitats;
-                    h.setFilter("Cod=" + std::to_string(*code));
-                    h.requery();
-                    if (!h.isEOF()) {
-                        exists = true;
-                        name = h.m_Name;
-                    }
-                }
-                if (!exists) continue;
+                const std::optional<std::string> found = code ? habitatName(*code) : std::nullopt;
+                if (!found) continue;
+                const std::string& name = *found;
                 if (!kept.empty()) kept += ",";
                 kept += token;
                 if (anyWritten) s += "<br>";

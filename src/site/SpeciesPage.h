@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "catalogue/Taxonomy.h"
 #include "db/CFishesDoc.h"
@@ -68,12 +70,15 @@ private:
     struct Place;
     PictureIndex& picturesOf(const std::string& imagesDir);
     std::string bodyOf(const catalogue::Taxon& taxon, Group group, const Place& place);
+    // A habitat's name, or none when it no longer exists; each read once a run.
+    const std::optional<std::string>& habitatName(std::uint32_t code);
 
     db::CFishesDoc& doc_;
     const SiteEnv& env_;
     LevelNames levels_;
     std::map<std::int32_t, std::string> classDirs_;
     std::map<std::string, std::unique_ptr<PictureIndex>> pictures_;
+    std::unordered_map<std::uint32_t, std::optional<std::string>> habitatNames_;
 };
 
 }  // namespace site
