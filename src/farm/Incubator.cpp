@@ -63,7 +63,7 @@ void IncubatorBook::rebuild(std::optional<int> selectCod) {
         parents.push_back(s.m_Of_father);
         parents.push_back(s.m_Of_mother);
     }
-    const std::unordered_map<int, LotSummary> lots = readLots(lots_, parents);
+    const std::unordered_map<int, LotSummary> lots = readLots(*doc_.db, parents);
     TaxonNames names(*doc_.taxa);
     std::vector<int> taxa;
     for (const auto& lot : lots) taxa.push_back(lot.second.taxon);

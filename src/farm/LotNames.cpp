@@ -4,6 +4,7 @@
 
 #include "catalogue/Taxonomy.h"
 #include "core/ClassCodes.h"
+#include "db/Dialect.h"
 namespace farm {
 
 LotKind lotKindOfClass(int classCode) {
@@ -65,12 +66,22 @@ std::vector<std::string> codeFilters(std::vector<int> codes) {
     return filters;
 }
 
-std::unordered_map<int, LotSummary> readLots(db::My_Fish& lots, const std::vector<int>& codes) {
+std::unordered_map<int, LotSummary> readLots(db::Connection& c, const std::vector<int>& codes) {
+    using K = db::ColumnKind;
     std::unordered_map<int, LotSummary> out;
+    const auto number = [](const db::Value& v) {
+        const auto* n = std::get_if<std::int64_t>(&v);
+        return n ? static_cast<int>(*n) : 0;
+    };
+    // Only the four columns a list shows: the driver turns every value it
+    // returns into text and back, and a lot has twenty-two.
     for (const std::string& filter : codeFilters(codes)) {
-        lots.setFilter(filter);
-        lots.requery();
-        for (; !lots.isEOF(); lots.moveNext()) out[lots.m_Cod] = {lots.m_Of_fish, lots.m_Of_aquarium, lots.m_Other};
+        const std::string sql = "SELECT Cod, Of_fish, Of_aquarium, Other FROM \"My fishes\" WHERE " + filter;
+        c.query(db::toEngineSql(sql, c.engine()), {K::Integer, K::Integer, K::Integer, K::Text},
+                [&](std::vector<db::Value>& row) {
+                    const auto* other = std::get_if<std::string>(&row[3]);
+                    out[number(row[0])] = {number(row[1]), number(row[2]), other ? *other : std::string()};
+                });
     }
     return out;
 }

@@ -29,9 +29,8 @@ struct LotSummary {
     std::string other;
 };
 
-// The lots of these codes, read through `lots` (its filter is changed);
-// a code without a lot is absent.
-std::unordered_map<int, LotSummary> readLots(db::My_Fish& lots, const std::vector<int>& codes);
+// The lots of these codes, a few hundred a query; a code without a lot is absent.
+std::unordered_map<int, LotSummary> readLots(db::Connection& c, const std::vector<int>& codes);
 // The litres of these tanks, the same way.
 std::unordered_map<int, int> readTankLitres(db::Aquarium& tanks, const std::vector<int>& codes);
 

@@ -18,8 +18,7 @@ std::vector<std::string> spawningPlan(db::CFishesDoc& doc, const core::DayMonthY
     // Mothers, tanks and names for the whole plan first, a few queries in all.
     std::vector<int> mothers;
     for (; !spawnings.isEOF(); spawnings.moveNext()) mothers.push_back(spawnings.m_Of_mother);
-    db::My_Fish lotRows(*doc.db);
-    const std::unordered_map<int, LotSummary> lots = readLots(lotRows, mothers);
+    const std::unordered_map<int, LotSummary> lots = readLots(*doc.db, mothers);
     std::vector<int> tankCodes, taxa;
     for (const auto& lot : lots) {
         tankCodes.push_back(lot.second.tank);
