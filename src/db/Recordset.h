@@ -40,6 +40,8 @@ public:
     virtual ~Recordset();
 
     const std::string& table() const { return table_; }
+    // The connection the object reads and writes through.
+    Connection& connection() const { return c_; }
 
     void setFilter(const std::string& filter) { filter_ = filter; }
     void setSort(const std::string& sort) { sort_ = sort; }

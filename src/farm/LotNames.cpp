@@ -7,6 +7,20 @@
 #include "db/Dialect.h"
 namespace farm {
 
+namespace {
+
+int intOf(const db::Value& v) {
+    const auto* n = std::get_if<std::int64_t>(&v);
+    return n ? static_cast<int>(*n) : 0;
+}
+
+std::string textOf(const db::Value& v) {
+    const auto* t = std::get_if<std::string>(&v);
+    return t ? *t : std::string();
+}
+
+}  // namespace
+
 LotKind lotKindOfClass(int classCode) {
     switch (classCode) {
     case core::kFishes: return LotKind::Fish;
@@ -30,17 +44,9 @@ std::string listPrefix(LotKind kind) {
 const TaxonNames::Row& TaxonNames::row(int taxon) {
     auto it = rows_.find(taxon);
     if (it != rows_.end()) return it->second;
-    Row r;
-    taxa_.setFilter("Cod=" + std::to_string(taxon));
-    taxa_.requery();
-    if (!taxa_.isEOF()) {
-        r.found = true;
-        r.latName = taxa_.m_Lat_name;
-        r.level = taxa_.m_Classific;
-        r.parent = taxa_.m_Of_cod;
-        r.classCode = taxa_.m_Class;
-    }
-    return rows_.emplace(taxon, r).first->second;
+    rows_.emplace(taxon, Row{});
+    read("Cod=?", {db::Value{std::int64_t{taxon}}});
+    return rows_.at(taxon);
 }
 
 namespace {
@@ -69,19 +75,12 @@ std::vector<std::string> codeFilters(std::vector<int> codes) {
 std::unordered_map<int, LotSummary> readLots(db::Connection& c, const std::vector<int>& codes) {
     using K = db::ColumnKind;
     std::unordered_map<int, LotSummary> out;
-    const auto number = [](const db::Value& v) {
-        const auto* n = std::get_if<std::int64_t>(&v);
-        return n ? static_cast<int>(*n) : 0;
-    };
     // Only the four columns a list shows: the driver turns every value it
     // returns into text and back, and a lot has twenty-two.
     for (const std::string& filter : codeFilters(codes)) {
         const std::string sql = "SELECT Cod, Of_fish, Of_aquarium, Other FROM \"My fishes\" WHERE " + filter;
         c.query(db::toEngineSql(sql, c.engine()), {K::Integer, K::Integer, K::Integer, K::Text},
-                [&](std::vector<db::Value>& row) {
-                    const auto* other = std::get_if<std::string>(&row[3]);
-                    out[number(row[0])] = {number(row[1]), number(row[2]), other ? *other : std::string()};
-                });
+                [&](std::vector<db::Value>& row) { out[intOf(row[0])] = {intOf(row[1]), intOf(row[2]), textOf(row[3])}; });
     }
     return out;
 }
@@ -98,12 +97,19 @@ std::unordered_map<int, int> readTankLitres(db::Aquarium& tanks, const std::vect
 
 void TaxonNames::load(const std::vector<int>& codes) {
     for (int c : codes) rows_.emplace(c, Row{});
-    for (const std::string& filter : codeFilters(codes)) {
-        taxa_.setFilter(filter);
-        taxa_.requery();
-        for (; !taxa_.isEOF(); taxa_.moveNext())
-            rows_[taxa_.m_Cod] = Row{true, taxa_.m_Lat_name, taxa_.m_Classific, taxa_.m_Of_cod, taxa_.m_Class};
-    }
+    for (const std::string& filter : codeFilters(codes)) read(filter, {});
+}
+
+// Only the columns a name needs, by a query of its own: the record objects
+// of the window keep their filter and their row.
+void TaxonNames::read(const std::string& condition, const std::vector<db::Value>& params) {
+    using K = db::ColumnKind;
+    const std::string sql = "SELECT Cod, Lat_name, Classific, Of_cod, Class FROM Reedmere WHERE " + condition;
+    c_.query(db::toEngineSql(sql, c_.engine()), {K::Integer, K::Text, K::Integer, K::Integer, K::Integer},
+             [&](std::vector<db::Value>& v) {
+                 rows_[intOf(v[0])] = Row{true, textOf(v[1]), intOf(v[2]), intOf(v[3]), intOf(v[4])};
+             },
+             params);
 }
 
 void TaxonNames::prefetch(std::vector<int> wanted) {

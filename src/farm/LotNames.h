@@ -34,10 +34,11 @@ std::unordered_map<int, LotSummary> readLots(db::Connection& c, const std::vecto
 // The litres of these tanks, the same way.
 std::unordered_map<int, int> readTankLitres(db::Aquarium& tanks, const std::vector<int>& codes);
 
-// Looks taxa up by code through one record object, remembering each row read.
+// Looks taxa up by code on the connection of a taxa record object (which it
+// leaves as it is), remembering each row read.
 class TaxonNames {
 public:
-    explicit TaxonNames(db::Fish& taxa) : taxa_(taxa) {}
+    explicit TaxonNames(const db::Fish& taxa) : c_(taxa.connection()) {}
 
     // The taxon's Latin name preceded by its ancestors' while the ancestor just
     // added is of a level that is not 0, below 512 and not 256.
@@ -61,8 +62,9 @@ private:
     };
     const Row& row(int taxon);
     void load(const std::vector<int>& codes);
+    void read(const std::string& condition, const std::vector<db::Value>& params);
 
-    db::Fish& taxa_;
+    db::Connection& c_;
     std::unordered_map<int, Row> rows_;
 };
 

@@ -11,6 +11,7 @@
 #include "core/Settings.h"
 #include "farm/Balance.h"
 #include "farm/Incubator.h"
+#include "farm/LotBook.h"
 #include "farm/SpawningPlan.h"
 
 namespace {
@@ -92,6 +93,31 @@ TEST(ListNames, SpeciesChooserNamesEachSpeciesOnce) {
     for (const auto& e : all) names.push_back(e.name);
     EXPECT_EQ(names, (std::vector<std::string>{"Apistogramma agassizii", "Apistogramma agassizii fire",
                                                "Neocaridina davidi", "Vesicularia dubyana"}));
+}
+
+// The catalogue window walks the document's taxa object; naming a farm list
+// must leave it on its filter and its row.
+TEST(ListNames, NamingAListLeavesTheCataloguesTaxaWhereTheyWere) {
+    ManyLots w;
+    db::Fish& taxa = *w.doc.taxa;
+    taxa.setFilter("Of_cod=" + std::to_string(w.genus));
+    taxa.requery();
+    ASSERT_FALSE(taxa.isEOF());
+    const std::int64_t current = taxa.key();
+    const std::size_t rows = taxa.rowCount();
+
+    farm::LotBook lots(w.doc, w.settings);
+    lots.show(farm::lotFilter(farm::LotView::All, 0, ""));
+    farm::IncubatorBook incubator(w.doc, w.settings);
+    incubator.showArchive("all", core::DayMonthYear{15, 2, 2026});
+    farm::Balance balance(w.doc, w.settings);
+    balance.refresh(farm::RefreshMode::Full, "01.03.2026", "31.03.2026", {});
+    ASSERT_EQ(lots.lines().size(), static_cast<std::size_t>(kLots));
+
+    EXPECT_EQ(taxa.filter(), "Of_cod=" + std::to_string(w.genus));
+    EXPECT_EQ(taxa.rowCount(), rows);
+    ASSERT_FALSE(taxa.isEOF());
+    EXPECT_EQ(taxa.key(), current);
 }
 
 }  // namespace
