@@ -29,8 +29,6 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string say(const QString& text) { return text.toStdString(); }
 std::string nothingChanged() { return say(QCoreApplication::translate("Backup", "Nothing was changed.")); }
 
-std::string textOf(const Value& v) { return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : ""; }
-
 std::vector<std::string> texts(Connection& c, const std::string& sql, const std::vector<Value>& params = {}) {
     std::vector<std::string> out;
     c.query(

@@ -58,6 +58,17 @@ struct Timestamp {
 // monostate is SQL NULL.
 using Value = std::variant<std::monostate, std::int64_t, std::string, Timestamp>;
 
+// A column read as a number or as text: 0 or "" for NULL (and for the other kinds).
+inline std::int64_t integerOf(const Value& v) {
+    const auto* n = std::get_if<std::int64_t>(&v);
+    return n ? *n : 0;
+}
+inline const std::string& textOf(const Value& v) {
+    static const std::string none;
+    const auto* t = std::get_if<std::string>(&v);
+    return t ? *t : none;
+}
+
 enum class Engine { SQLite, PostgreSQL, Other };
 
 // How a result column is read.

@@ -11,8 +11,6 @@ namespace {
 const char* const kLots = "My fishes";
 const char* const kWidened = "My fishes widened";
 
-std::string textOf(const Value& v) { return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : ""; }
-
 std::vector<std::string> schemaTexts(Connection& c, const std::string& type) {
     std::vector<std::string> texts;
     c.query("SELECT sql FROM sqlite_master WHERE type=? AND tbl_name=? AND sql IS NOT NULL", {ColumnKind::Memo},

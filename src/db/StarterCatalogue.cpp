@@ -74,13 +74,6 @@ struct LineError : std::runtime_error {
 
 [[noreturn]] void fail(const std::string& why) { throw LineError(why); }
 
-std::int64_t asInt(const Value& v) {
-    return std::holds_alternative<std::int64_t>(v) ? std::get<std::int64_t>(v) : 0;
-}
-
-std::string asText(const Value& v) {
-    return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : std::string();
-}
 
 // How the value of a card field must read.
 enum class Rule {
@@ -264,24 +257,24 @@ private:
 
     void readDatabase() {
         c_.query("SELECT \"Number\" FROM \"Taxons\"", {ColumnKind::Integer},
-                 [&](std::vector<Value>& r) { levels_.insert(asInt(r[0])); });
+                 [&](std::vector<Value>& r) { levels_.insert(integerOf(r[0])); });
         c_.query("SELECT \"Cod\",\"Of_cod\",\"Classific\",\"Lat_name\",\"Class\",\"Author\" FROM \"Reedmere\"",
                  {ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Integer, ColumnKind::Text,
                   ColumnKind::Integer, ColumnKind::Text},
                  [&](std::vector<Value>& r) {
-                     std::int64_t cod = asInt(r[0]);
-                     siblings_.emplace(SiblingKey{asInt(r[1]), asInt(r[2]), lower(asText(r[3]))}, cod);
-                     taxa_[cod] = {asInt(r[2]), asInt(r[4]), asText(r[5]), false};
+                     std::int64_t cod = integerOf(r[0]);
+                     siblings_.emplace(SiblingKey{integerOf(r[1]), integerOf(r[2]), lower(textOf(r[3]))}, cod);
+                     taxa_[cod] = {integerOf(r[2]), integerOf(r[4]), textOf(r[5]), false};
                  });
         c_.query("SELECT \"Of_fish\",\"Language\" FROM \"Common\"", {ColumnKind::Integer, ColumnKind::Integer},
-                 [&](std::vector<Value>& r) { commonNames_.insert({asInt(r[0]), asInt(r[1])}); });
+                 [&](std::vector<Value>& r) { commonNames_.insert({integerOf(r[0]), integerOf(r[1])}); });
         c_.query("SELECT \"Of_fish\" FROM \"Fishes\"", {ColumnKind::Integer},
-                 [&](std::vector<Value>& r) { cards_.insert(asInt(r[0])); });
+                 [&](std::vector<Value>& r) { cards_.insert(integerOf(r[0])); });
         c_.query("SELECT \"Of_cod\" FROM \"Plants\"", {ColumnKind::Integer},
-                 [&](std::vector<Value>& r) { plantCards_.insert(asInt(r[0])); });
+                 [&](std::vector<Value>& r) { plantCards_.insert(integerOf(r[0])); });
         c_.query("SELECT \"Cod\",\"Name\",\"Of_cod\" FROM \"Habitat\"",
                  {ColumnKind::Integer, ColumnKind::Text, ColumnKind::Integer}, [&](std::vector<Value>& r) {
-                     habitats_.emplace(lower(asText(r[1])), std::make_pair(asInt(r[0]), asInt(r[2])));
+                     habitats_.emplace(lower(textOf(r[1])), std::make_pair(integerOf(r[0]), integerOf(r[2])));
                  });
     }
 

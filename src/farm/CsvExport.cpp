@@ -67,13 +67,8 @@ void CsvFile::save(const fs::path& file) const {
 
 namespace {
 
-std::int64_t integerOf(const db::Value& v) {
-    return std::holds_alternative<std::int64_t>(v) ? std::get<std::int64_t>(v) : 0;
-}
-const std::string& textOf(const db::Value& v) {
-    static const std::string none;
-    return std::holds_alternative<std::string>(v) ? std::get<std::string>(v) : none;
-}
+using db::integerOf;
+using db::textOf;
 
 // A date column read as its stored text ("2025-03-01 00:00:00.000"): its
 // first ten characters are the day, with no time-zone work per value (which

@@ -9,15 +9,8 @@ namespace farm {
 
 namespace {
 
-int intOf(const db::Value& v) {
-    const auto* n = std::get_if<std::int64_t>(&v);
-    return n ? static_cast<int>(*n) : 0;
-}
-
-std::string textOf(const db::Value& v) {
-    const auto* t = std::get_if<std::string>(&v);
-    return t ? *t : std::string();
-}
+int intOf(const db::Value& v) { return static_cast<int>(db::integerOf(v)); }
+using db::textOf;
 
 }  // namespace
 
